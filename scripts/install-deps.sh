@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, what building and testing Corvallo needs.
+# Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ googletest libgtest-dev          # core and its tests
+  g++-mingw-w64-x86-64-posix                             # the Windows cross build
+  wine wine64 xvfb xdotool                               # running the Windows program and its tests
+  librsvg2-bin imagemagick fonts-dejavu-core             # pictures and their check
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
