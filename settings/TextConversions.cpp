@@ -22,7 +22,7 @@ Int toWhole(std::string_view text) {
     if (!digits.empty() && digits.front() == '+') {
         digits.remove_prefix(1);
     }
-    if (digits.empty() || digits.front() == '-' && digits.size() == 1) {
+    if (digits.empty() || (digits.front() == '-' && digits.size() == 1)) {
         throw ConversionError("not a number: '" + std::string(text) + "'");
     }
     Int value{};

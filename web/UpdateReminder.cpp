@@ -1,0 +1,88 @@
+#include "web/UpdateReminder.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "app/AppTitle.h"
+#include "settings/Settings.h"
+#include "web/Scramble.h"
+#include "web/WebPages.h"
+
+namespace corvallo::modHelp {
+namespace {
+
+using namespace std::chrono;
+
+constexpr const char* kQuestion =
+    "There maybe an update to this software available\r"
+    "Do you want to check for an update?";
+
+std::string isoDate(year_month_day date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+std::optional<year_month_day> parseIsoDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+        return std::nullopt;
+    }
+    int parts[3] = {};
+    const std::string_view fields[3] = {text.substr(0, 4), text.substr(5, 2), text.substr(8, 2)};
+    for (int i = 0; i < 3; ++i) {
+        const auto [end, error] =
+            std::from_chars(fields[i].data(), fields[i].data() + fields[i].size(), parts[i]);
+        if (error != std::errc{} || end != fields[i].data() + fields[i].size()) {
+            return std::nullopt;
+        }
+    }
+    const year_month_day date{year{parts[0]}, month{static_cast<unsigned>(parts[1])},
+                              day{static_cast<unsigned>(parts[2])}};
+    return date.ok() ? std::optional(date) : std::nullopt;
+}
+
+}  // namespace
+
+std::string reminderDateText(year_month_day date, const DateText& dateText, const CodePage& codePage) {
+    std::string text = dateText.format(date);
+    return survivesScrambling(text, codePage) ? text : isoDate(date);
+}
+
+std::optional<year_month_day> parseReminderDate(std::string_view text, const DateText& dateText) {
+    if (auto iso = parseIsoDate(text)) {
+        return iso;
+    }
+    return dateText.parse(text);
+}
+
+void CheckUpdateReminder(const Ports& ports) {
+    Settings settings(ports.store, ports.dateText);
+    const std::string key = ScrambleText("Duration", ports.codePage);
+    const year_month_day today = ports.clock.now().date;
+    auto recordToday = [&] {
+        settings.write(key, ScrambleText(reminderDateText(today, ports.dateText, ports.codePage),
+                                         ports.codePage));
+    };
+
+    const std::string lastCheck = UnscrambleText(settings.read(key), ports.codePage);
+    const auto lastCheckDate = parseReminderDate(lastCheck, ports.dateText);
+    // No record, or one that no longer reads as a date (edited by hand, or
+    // written under another locale): start counting from today. Left alone,
+    // an unreadable record would silence the reminder for ever.
+    if (!lastCheckDate) {
+        recordToday();
+        return;
+    }
+    const long days = daysBetween(today, *lastCheckDate);
+    if (days >= -kReminderDays && days <= kReminderDays) {
+        return;
+    }
+    const int answer = ports.messages.show(kQuestion, mb::kYesNo + mb::kInformation, kAppTitle);
+    recordToday();
+    if (answer == mb::kIdYes) {
+        OpenDownloadPage(ports.browser);
+    }
+}
+
+}  // namespace corvallo::modHelp
