@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "fakes/Harness.h"
+
+namespace corvallo {
+namespace {
+
+using fakes::Harness;
+
+TEST(SettingsPanel, ValidateDateRejectsOnlyImpossibleDays) {
+    const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int month = 0; month < 12; ++month) {
+        for (int day = 27; day <= 30; ++day) {  // days 28 to 31
+            SCOPED_TRACE(testing::Message() << (day + 1) << " " << months[month]);
+            Harness h;
+            ASSERT_TRUE(h.start());
+            h.mainView.setListIndex(ListId::Month, month);
+            h.mainView.setListIndex(ListId::Date, day);
+            const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
+            const bool impossible = (month == 1 && day >= 29) || (thirtyDays && day == 30);
+            EXPECT_EQ(h.form().ValidateDate(), !impossible);
+            if (impossible) {
+                ASSERT_EQ(h.messages.shown.size(), 1u);
+                EXPECT_EQ(h.messages.shown[0].text, "Please Enter Correct Date !");
+                EXPECT_EQ(h.messages.shown[0].style, 64);
+            } else {
+                EXPECT_TRUE(h.messages.shown.empty());
+            }
+        }
+    }
+}
+
+TEST(SettingsPanel, ShowTipButtonAndMenuApplyTheSettings) {
+    for (const bool viaMenu : {false, true}) {
+        SCOPED_TRACE(viaMenu ? "File, Show Corvallo Tip" : "button");
+        Harness h;
+        ASSERT_TRUE(h.start());  // first run: settings panel in front
+        h.form().optionClickedByUser(OptionId::Run);
+        viaMenu ? h.form().mnuCalculateMoonPhase_Click() : h.form().cmdCalculateMoonPhase_Click();
+        EXPECT_EQ(h.store.at("AutorunStartUp"), "True");
+        EXPECT_EQ(h.store.at("SystemTray"), "False");
+        EXPECT_TRUE(h.tray.present);
+        EXPECT_FALSE(h.mainView.visible);
+        EXPECT_EQ(h.mainView.front, Panel::Tip);
+    }
+}
+
+TEST(SettingsPanel, RejectedDateStoresNothingAndKeepsTheWindow) {
+    Harness h;
+    ASSERT_TRUE(h.start());
+    h.mainView.setListIndex(ListId::Month, 10);  // 31 November
+    h.mainView.setListIndex(ListId::Date, 30);
+    h.store.writes.clear();
+    h.form().cmdCalculateMoonPhase_Click();
+    EXPECT_TRUE(h.store.writes.empty());
+    EXPECT_TRUE(h.mainView.visible);
+    EXPECT_EQ(h.mainView.front, Panel::Settings);
+    EXPECT_FALSE(h.tray.present);
+}
+
+TEST(SettingsPanel, PanelStacking) {
+    Harness h;
+    h.storeLaterRun("4", 1);
+    ASSERT_TRUE(h.start());
+    EXPECT_EQ(h.mainView.front, Panel::Tip);
+    h.form().cmdSettings_Click();
+    EXPECT_EQ(h.mainView.front, Panel::Settings);
+    h.form().mnuSettings_Click();
+    EXPECT_EQ(h.mainView.front, Panel::Settings);
+    h.form().close(CloseReason::UserClose);
+    EXPECT_EQ(h.mainView.front, Panel::Tip);
+    h.form().picHook_MouseDown(0x0203);
+    EXPECT_EQ(h.mainView.front, Panel::Tip);
+}
+
+}  // namespace
+}  // namespace corvallo
