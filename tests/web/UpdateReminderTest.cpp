@@ -1,0 +1,119 @@
+#include "web/UpdateReminder.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/Harness.h"
+#include "web/Scramble.h"
+#include "web/WebPages.h"
+
+namespace corvallo {
+namespace {
+
+using fakes::FakeDateText;
+using fakes::Harness;
+using namespace std::chrono;
+
+TEST(Scramble, ShiftsByEightyFiveAndDropsWhatDoesNotFit) {
+    const Latin1CodePage latin1;
+    EXPECT_EQ(modHelp::ScrambleText("abc", latin1), "\u00b6\u00b7\u00b8");  // codes 182, 183, 184
+    EXPECT_EQ(modHelp::UnscrambleText("\u00b6\u00b7\u00b8", latin1), "abc");
+    EXPECT_EQ(modHelp::ScrambleText("a\u00c8b", latin1), "\u00b6\u00b7");  // code 200 disappears
+    EXPECT_EQ(modHelp::UnscrambleText("A\u00b6", latin1), "a");  // codes below 85 too
+    EXPECT_EQ(modHelp::ScrambleText("\u6771", latin1), "");  // not in the code page
+    for (const char* text : {"Duration", "12/9/2026", "09.12.2026", "2026-12-09", ""}) {
+        SCOPED_TRACE(text);
+        const std::string scrambled = modHelp::ScrambleText(text, latin1);
+        // Nothing of the text stays readable: every character leaves ASCII.
+        for (const char byte : scrambled) {
+            EXPECT_GE(static_cast<unsigned char>(byte), 0x80);
+        }
+        EXPECT_EQ(modHelp::UnscrambleText(scrambled, latin1), text);
+    }
+}
+
+// Stores a last check `daysAgo` days before today (negative: in the future).
+struct Reminder : Harness {
+    std::string key() { return modHelp::ScrambleText("Duration", codePage); }
+    void storeLastCheck(int daysAgo) {
+        store.values[key()] = modHelp::ScrambleText(today(-daysAgo), codePage);
+    }
+    std::string lastCheck() { return modHelp::UnscrambleText(store.at(key()), codePage); }
+    void run() { modHelp::CheckUpdateReminder(ports); }
+};
+
+TEST(UpdateReminder, AsksOnlyOutsideFourteenDaysEitherWay) {
+    struct Case {
+        int daysAgo;
+        bool asks;
+    };
+    const Case cases[] = {{0, false},  {14, false}, {15, true},   {400, true},
+                          {-14, false}, {-15, true}, {-3000, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.daysAgo << " days ago");
+        Reminder r;
+        r.storeLastCheck(c.daysAgo);
+        r.messages.answers = {mb::kIdNo};
+        r.run();
+        EXPECT_EQ(r.messages.shown.size(), c.asks ? 1u : 0u);
+        EXPECT_EQ(r.lastCheck(), c.asks ? r.today() : r.today(-c.daysAgo));
+        EXPECT_TRUE(r.browser.opened.empty());
+    }
+}
+
+TEST(UpdateReminder, YesRecordsTodayThenOpensTheDownloadPage) {
+    Reminder r;
+    r.storeLastCheck(20);
+    r.messages.answers = {mb::kIdYes};
+    r.run();
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0].text,
+              "There maybe an update to this software available\rDo you want to check for an update?");
+    EXPECT_EQ(r.messages.shown[0].style, 68);
+    EXPECT_EQ(r.messages.shown[0].title, "Corvallo");
+    EXPECT_EQ(r.lastCheck(), r.today());
+    EXPECT_EQ(r.browser.opened, std::vector<std::string>{modHelp::pageAddress("download-web-page")});
+}
+
+TEST(UpdateReminder, MissingEmptyOrUnreadableRecordStartsCountingToday) {
+    for (const char* stored : {"<absent>", "", "not a date", "31/31/2026"}) {
+        SCOPED_TRACE(stored);
+        Reminder r;
+        if (std::string(stored) != "<absent>") {
+            r.store.values[r.key()] = modHelp::ScrambleText(stored, r.codePage);
+        }
+        r.run();
+        EXPECT_TRUE(r.messages.shown.empty());
+        EXPECT_EQ(r.lastCheck(), r.today());
+        // And fifteen days later it asks.
+        r.clock.advance(days(15));
+        r.run();
+        EXPECT_EQ(r.messages.shown.size(), 1u);
+    }
+}
+
+TEST(UpdateReminder, WorksInLocalesWhoseDatesTheScramblingCannotKeep) {
+    Reminder r;
+    r.dateText.locale = FakeDateText::Locale::Japanese;
+    r.run();
+    EXPECT_EQ(r.lastCheck(), "2026-12-09");
+    r.clock.advance(days(14));
+    r.run();
+    EXPECT_TRUE(r.messages.shown.empty());
+    r.clock.advance(days(1));
+    r.run();
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.lastCheck(), "2026-12-24");
+}
+
+TEST(UpdateReminder, ReadsRecordsOfTheUsersOwnLocale) {
+    Reminder r;
+    r.dateText.locale = FakeDateText::Locale::German;
+    r.storeLastCheck(15);
+    EXPECT_EQ(r.lastCheck(), "24.11.2026");
+    r.run();
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.lastCheck(), "09.12.2026");
+}
+
+}  // namespace
+}  // namespace corvallo
