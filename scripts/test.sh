@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs every test: the core natively (plain and under AddressSanitizer and
+# UndefinedBehaviorSanitizer), then the Windows program's tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+for preset in linux linux-sanitize; do
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
+
+echo "== windows"
+bash scripts/test-windows.sh
