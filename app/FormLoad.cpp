@@ -19,9 +19,9 @@ std::vector<std::string> numbers(int first, int last) {
 }
 
 const std::vector<std::string>& monthNames() {
-    static const std::vector<std::string> names{
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
+    static const std::vector<std::string> names{"January",   "February", "March",    "April",
+                                                "May",       "June",     "July",     "August",
+                                                "September", "October",  "November", "December"};
     return names;
 }
 

@@ -33,10 +33,10 @@ bool Program::CheckSingleInstance() {
 
 void Program::seedRandom() {
     const auto local = ports_.clock.now();
-    const auto steady = static_cast<std::uint64_t>(
-        ports_.clock.steadyNow().time_since_epoch().count());
-    const auto days = static_cast<std::uint64_t>(
-        std::chrono::sys_days(local.date).time_since_epoch().count());
+    const auto steady =
+        static_cast<std::uint64_t>(ports_.clock.steadyNow().time_since_epoch().count());
+    const auto days =
+        static_cast<std::uint64_t>(std::chrono::sys_days(local.date).time_since_epoch().count());
     ports_.random.seed(steady ^ (days * 86400 + static_cast<std::uint64_t>(local.secondOfDay())));
 }
 

@@ -9,7 +9,7 @@ namespace corvallo {
 
 // The program's start and end around the main window.
 class Program {
-public:
+  public:
     // `ports` and `views` must outlive the program.
     Program(const Ports& ports, const Views& views) : ports_(ports), views_(views) {}
 
@@ -25,7 +25,7 @@ public:
     [[nodiscard]] FrmMain& frmMain() { return *frmMain_; }
     [[nodiscard]] bool ended() const { return ended_; }
 
-private:
+  private:
     [[nodiscard]] bool CheckSingleInstance();
     void seedRandom();
 

@@ -7,7 +7,7 @@
 namespace corvallo {
 
 class Browser : NonCopyable {
-public:
+  public:
     virtual ~Browser() = default;
 
     // Hands the address to the user's default browser without waiting for it.

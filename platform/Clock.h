@@ -16,7 +16,7 @@ struct LocalDateTime {
 };
 
 class Clock : NonCopyable {
-public:
+  public:
     virtual ~Clock() = default;
 
     // The user's local calendar date and time of day, to the second.

@@ -8,7 +8,7 @@ namespace corvallo {
 
 // The system's single-byte (ANSI) code page, character by character.
 class CodePage : NonCopyable {
-public:
+  public:
     virtual ~CodePage() = default;
 
     // The 8-bit code of the character, or nothing when the code page has none.

@@ -11,7 +11,7 @@ namespace corvallo {
 
 // Dates as the user writes them: the short date format of the user's locale.
 class DateText : NonCopyable {
-public:
+  public:
     virtual ~DateText() = default;
 
     // The date (no time of day) in the user's current short date format.

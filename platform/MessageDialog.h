@@ -19,7 +19,7 @@ inline constexpr int kIdNo = 7;
 }  // namespace mb
 
 class MessageDialog : NonCopyable {
-public:
+  public:
     virtual ~MessageDialog() = default;
 
     // Shows a modal message box and returns the button pressed.

@@ -5,12 +5,12 @@ namespace corvallo {
 // Ports are interfaces to one platform object each; copying one would only
 // duplicate a handle, so all of them forbid it.
 class NonCopyable {
-public:
+  public:
     NonCopyable() = default;
     NonCopyable(const NonCopyable&) = delete;
     NonCopyable& operator=(const NonCopyable&) = delete;
 
-protected:
+  protected:
     ~NonCopyable() = default;
 };
 

@@ -8,7 +8,7 @@ namespace corvallo {
 // A failure reported by the operating system: its status number and the
 // platform's own description of it (which may be empty).
 class PlatformError : public std::runtime_error {
-public:
+  public:
     PlatformError(long status, std::string description)
         : std::runtime_error(std::to_string(status) + " " + description),
           status_(status),
@@ -17,7 +17,7 @@ public:
     [[nodiscard]] long status() const noexcept { return status_; }
     [[nodiscard]] const std::string& description() const noexcept { return description_; }
 
-private:
+  private:
     long status_;
     std::string description_;
 };

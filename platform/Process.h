@@ -7,7 +7,7 @@
 namespace corvallo {
 
 class Process : NonCopyable {
-public:
+  public:
     virtual ~Process() = default;
 
     // The executable's file name without folder and extension.

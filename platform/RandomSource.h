@@ -8,7 +8,7 @@ namespace corvallo {
 
 // The program's one pseudo-random generator.
 class RandomSource : NonCopyable {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     // Called once per run, before the first draw.

@@ -26,12 +26,12 @@ void FrmMain::SetRunAtStartup(const std::string& appName, const std::string& app
     } catch (const StartupEntryError& error) {
         const char* what =
             error.stage() == StartupEntryError::Stage::OpeningKey ? " opening key" : " setting key";
-        ports_.messages.show("Error " + std::to_string(error.status()) + what + "\r\n" +
-                                 error.description(),
-                             mb::kOkOnly, kAppTitle);
+        ports_.messages.show(
+            "Error " + std::to_string(error.status()) + what + "\r\n" + error.description(),
+            mb::kOkOnly, kAppTitle);
     } catch (const PlatformError& error) {
-        ports_.messages.show(std::to_string(error.status()) + " " + error.description(), mb::kOkOnly,
-                             kAppTitle);
+        ports_.messages.show(std::to_string(error.status()) + " " + error.description(),
+                             mb::kOkOnly, kAppTitle);
     }
 }
 

@@ -13,7 +13,7 @@ namespace corvallo {
 // Every call goes to the platform at once: nothing is cached, so a value
 // written anywhere is seen by the next read.
 class SettingsStore : NonCopyable {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // The stored text, or nothing when the key does not exist (a value the

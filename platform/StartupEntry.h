@@ -10,7 +10,7 @@ namespace corvallo {
 // Why writing the start-up entry failed: the entries' folder (the Run key)
 // could not be opened or created, or the value itself could not be written.
 class StartupEntryError : public PlatformError {
-public:
+  public:
     enum class Stage { OpeningKey, SettingValue };
 
     StartupEntryError(Stage stage, long status, std::string description)
@@ -18,13 +18,13 @@ public:
 
     [[nodiscard]] Stage stage() const noexcept { return stage_; }
 
-private:
+  private:
     Stage stage_;
 };
 
 // The per-user entry that starts a program when the user logs on.
 class StartupEntry : NonCopyable {
-public:
+  public:
     virtual ~StartupEntry() = default;
 
     // True when an entry of that name exists, whatever its type or data; false

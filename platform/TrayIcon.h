@@ -9,7 +9,7 @@ namespace corvallo {
 // The program's one icon in the notification area. Its mouse messages reach
 // the program through FrmMain::picHook_MouseDown.
 class TrayIcon : NonCopyable {
-public:
+  public:
     virtual ~TrayIcon() = default;
 
     // Adds the icon with the main window's current icon and the tooltip. An add

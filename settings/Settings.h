@@ -13,7 +13,7 @@ namespace corvallo {
 // The program's settings: text values by key, with the default a reader names
 // for an absent key, and dates in the user's short date format.
 class Settings {
-public:
+  public:
     Settings(SettingsStore& store, const DateText& dateText) : store_(store), dateText_(dateText) {}
 
     // The stored text, or `fallback` when the key is absent.
@@ -33,7 +33,7 @@ public:
         write(key, dateText_.format(date));
     }
 
-private:
+  private:
     SettingsStore& store_;
     const DateText& dateText_;
 };

@@ -52,9 +52,13 @@ bool equalsIgnoringCase(std::string_view text, std::string_view word) {
 
 }  // namespace
 
-std::int16_t toInt16(std::string_view text) { return toWhole<std::int16_t>(text); }
+std::int16_t toInt16(std::string_view text) {
+    return toWhole<std::int16_t>(text);
+}
 
-std::int32_t toInt32(std::string_view text) { return toWhole<std::int32_t>(text); }
+std::int32_t toInt32(std::string_view text) {
+    return toWhole<std::int32_t>(text);
+}
 
 bool toBoolean(std::string_view text) {
     const std::string_view word = trimBlanks(text);

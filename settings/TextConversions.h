@@ -9,7 +9,7 @@ namespace corvallo {
 
 // A stored text that does not convert to what its reader needs.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -23,7 +23,11 @@ public:
 [[nodiscard]] bool toBoolean(std::string_view text);
 
 // Flags compared with "True" exactly: any other text, "true" included, is false.
-[[nodiscard]] inline bool isTrueFlag(std::string_view text) { return text == "True"; }
-[[nodiscard]] inline std::string flagText(bool value) { return value ? "True" : "False"; }
+[[nodiscard]] inline bool isTrueFlag(std::string_view text) {
+    return text == "True";
+}
+[[nodiscard]] inline std::string flagText(bool value) {
+    return value ? "True" : "False";
+}
 
 }  // namespace corvallo

@@ -12,7 +12,7 @@ class FrmMain;
 // The daily display: once a day, at the stored hour, minute and second, the
 // main window comes back on screen, with a new tip when one is due.
 class DailySchedule {
-public:
+  public:
     // Ticks further apart than this (the computer slept, or the clock was
     // changed) only count when they fall exactly on the display second.
     static constexpr std::chrono::seconds kMaxCatchUp{5};
@@ -21,7 +21,7 @@ public:
 
     void Timer1_Timer();
 
-private:
+  private:
     struct Tick {
         LocalDateTime local;
         std::chrono::steady_clock::time_point steady;

@@ -8,7 +8,7 @@ class FrmAbout;
 
 // The About window as a passive view.
 class AboutView : NonCopyable {
-public:
+  public:
     virtual ~AboutView() = default;
 
     // Creates the window from its layout and shows it modally; returns once it

@@ -10,7 +10,7 @@ namespace corvallo {
 // The About window's behaviour: its button closes it, its two links open
 // pages. All its texts are fixed.
 class FrmAbout {
-public:
+  public:
     FrmAbout(Browser& browser, AboutView& view) : browser_(browser), view_(view) {}
 
     // The home-page link's caption: the same site the pages are opened on.
@@ -20,7 +20,7 @@ public:
     void lblHomePage_Click();
     void Label5_Click();
 
-private:
+  private:
     Browser& browser_;
     AboutView& view_;
 };

@@ -7,7 +7,7 @@ namespace corvallo {
 // The hidden window that keeps the program's icons. It is created on first
 // use and then stays, hidden, until the program ends.
 class FrmDisplay {
-public:
+  public:
     // The position of the program icon in the store's icon list.
     static constexpr int kProgramIcon = 31;
 
@@ -18,7 +18,7 @@ public:
     void close();
     [[nodiscard]] bool loaded() const { return loaded_; }
 
-private:
+  private:
     void Form_Load();
 
     IconStoreView& view_;

@@ -14,7 +14,7 @@ namespace corvallo {
 
 // Why the main window is asked to close, as Form_QueryUnload receives it.
 enum class CloseReason : int {
-    UserClose = 0,    // close box, Close in the system menu, Alt+F4
+    UserClose = 0,  // close box, Close in the system menu, Alt+F4
     ProgramUnload = 1,
     SessionEnd = 2,   // log-off or shutdown
     TaskManager = 3,  // a close request from another program
@@ -26,7 +26,7 @@ enum class CloseReason : int {
 // code goes through the set... functions below, which run the control's
 // handler when the value really changes, as a change by the user would.
 class FrmMain {
-public:
+  public:
     // `onUnloaded` runs once the window has been unloaded (it ends the
     // program). `ports` and `views` must outlive this object.
     FrmMain(const Ports& ports, const Views& views, std::function<void()> onUnloaded);
@@ -103,7 +103,7 @@ public:
     [[nodiscard]] const Ports& ports() const { return ports_; }
     [[nodiscard]] FrmDisplay& iconStore() { return frmDisplay_; }
 
-private:
+  private:
     void storeListChoice(ListId list, const char* key);
     void showTipOfTheDay();
     void showWindowFromSchedule();

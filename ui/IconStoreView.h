@@ -6,7 +6,7 @@ namespace corvallo {
 
 // The hidden window that keeps the program's icons (frmDisplay).
 class IconStoreView : NonCopyable {
-public:
+  public:
     virtual ~IconStoreView() = default;
 
     // Creates the hidden window with its icon list; runs its load handling.

@@ -8,9 +8,9 @@
 namespace corvallo {
 
 enum class ListId { Date, Month, Year, Hour, Minute, Second };  // cboDate ... cboSecond
-enum class OptionId { Run, DontRun };                            // optRun, optDontRun
-enum class Panel { Tip, Settings };                              // fraRune, fraSettings
-enum class Promotion { Cobrand, FullBrand };                     // lblCobrand, lblFullBrand
+enum class OptionId { Run, DontRun };                           // optRun, optDontRun
+enum class Panel { Tip, Settings };                             // fraRune, fraSettings
+enum class Promotion { Cobrand, FullBrand };                    // lblCobrand, lblFullBrand
 enum class WindowState { Normal, Minimized };
 enum class TrayMenuChoice { None, Show, Exit };  // mnuPop, mnuExit1
 
@@ -18,7 +18,7 @@ enum class TrayMenuChoice { None, Show, Exit };  // mnuPop, mnuExit1
 // reports what the controls hold. It makes no decisions and never runs a
 // handler itself; FrmMain does both.
 class MainView : NonCopyable {
-public:
+  public:
     virtual ~MainView() = default;
 
     virtual void fillList(ListId list, const std::vector<std::string>& items) = 0;

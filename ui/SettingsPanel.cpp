@@ -23,13 +23,13 @@ bool FrmMain::ValidateDate() {
     const int day = view().listIndex(ListId::Date);
     const int month = view().listIndex(ListId::Month);
     const bool february30or31 = month == 1 && day >= 29 && day <= 30;
-    const bool day31of30DayMonth = (month == 3 || month == 5 || month == 8 || month == 10) && day == 30;
+    const bool day31of30DayMonth =
+        (month == 3 || month == 5 || month == 8 || month == 10) && day == 30;
     if (!february30or31 && !day31of30DayMonth) {
         return true;
     }
-    skipOnFailure([&] {
-        ports_.messages.show("Please Enter Correct Date !", mb::kInformation, kAppTitle);
-    });
+    skipOnFailure(
+        [&] { ports_.messages.show("Please Enter Correct Date !", mb::kInformation, kAppTitle); });
     return false;
 }
 

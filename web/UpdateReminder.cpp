@@ -44,7 +44,8 @@ std::optional<year_month_day> parseIsoDate(std::string_view text) {
 
 }  // namespace
 
-std::string reminderDateText(year_month_day date, const DateText& dateText, const CodePage& codePage) {
+std::string reminderDateText(year_month_day date, const DateText& dateText,
+                             const CodePage& codePage) {
     std::string text = dateText.format(date);
     return survivesScrambling(text, codePage) ? text : isoDate(date);
 }

@@ -20,10 +20,10 @@ void CheckUpdateReminder(const Ports& ports);
 
 // The stored form of a check date: the user's short date, or yyyy-mm-dd when
 // the short date holds characters that the scrambled store cannot keep.
-[[nodiscard]] std::string reminderDateText(std::chrono::year_month_day date, const DateText& dateText,
-                                           const CodePage& codePage);
+[[nodiscard]] std::string reminderDateText(std::chrono::year_month_day date,
+                                           const DateText& dateText, const CodePage& codePage);
 // Reads either form; nothing when the text is neither.
-[[nodiscard]] std::optional<std::chrono::year_month_day> parseReminderDate(std::string_view text,
-                                                                           const DateText& dateText);
+[[nodiscard]] std::optional<std::chrono::year_month_day> parseReminderDate(
+    std::string_view text, const DateText& dateText);
 
 }  // namespace corvallo::modHelp

@@ -125,7 +125,8 @@ TEST(FormLoad, DamagedCardOrDateAtStart) {
         {"5", "", "16", 16, std::string(TipCatalogue[16])},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("Card '") + c.card + "', Date '" + (c.date ? c.date : "tomorrow") + "'");
+        SCOPED_TRACE(std::string("Card '") + c.card + "', Date '" + (c.date ? c.date : "tomorrow") +
+                     "'");
         Harness h;
         h.storeLaterRun(c.card, 1);
         if (c.date) {
@@ -160,7 +161,8 @@ TEST(FormLoad, StartUpOptionsAndTrayStart) {
         {"started by the user", true, "True", "True", "True", "", false, true},
         {"tray flag not exactly True", true, "true", "True", "True", "/STARTUP", false, true},
         {"no Run value", false, "True", "True", "True", "/STARTUP", false, true},
-        {"Run value but AutorunStartUp false", true, "True", "False", "False", "/STARTUP", true, false},
+        {"Run value but AutorunStartUp false", true, "True", "False", "False", "/STARTUP", true,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

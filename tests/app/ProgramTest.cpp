@@ -31,15 +31,16 @@ TEST(Program, SeedsOnceAndDrawsThePromotionLabelLast) {
         Promotion label;
     };
     // k = floor(6r) + 1: odd k puts the co-brand label in front.
-    const Case cases[] = {{0.0, Promotion::Cobrand},        {1.0 / 6, Promotion::FullBrand},
-                          {2.0 / 6, Promotion::Cobrand},    {0.5, Promotion::FullBrand},
-                          {4.0 / 6, Promotion::Cobrand},    {0.999999, Promotion::FullBrand}};
+    const Case cases[] = {{0.0, Promotion::Cobrand},     {1.0 / 6, Promotion::FullBrand},
+                          {2.0 / 6, Promotion::Cobrand}, {0.5, Promotion::FullBrand},
+                          {4.0 / 6, Promotion::Cobrand}, {0.999999, Promotion::FullBrand}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.draw);
         Harness h;
         h.storeLaterRun("4", 1);
         h.random.draws = {0.0, c.draw};  // the tip on show, then the label
-        h.mainView.promotion = c.label == Promotion::Cobrand ? Promotion::FullBrand : Promotion::Cobrand;
+        h.mainView.promotion =
+            c.label == Promotion::Cobrand ? Promotion::FullBrand : Promotion::Cobrand;
         ASSERT_TRUE(h.start());
         EXPECT_EQ(h.random.seedCalls, 1);
         EXPECT_EQ(h.mainView.promotion, c.label);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <algorithm>
 #include <deque>
 #include <map>
 #include <optional>
@@ -40,7 +40,8 @@ struct MemoryStore final : SettingsStore {
         return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     void write(std::string_view key, std::string_view value) override {
-        if (failWrites || std::find(failingKeys.begin(), failingKeys.end(), key) != failingKeys.end()) {
+        if (failWrites ||
+            std::find(failingKeys.begin(), failingKeys.end(), key) != failingKeys.end()) {
             throw std::runtime_error("store not writable");
         }
         values[std::string(key)] = std::string(value);
@@ -130,13 +131,15 @@ struct FakeDateText final : DateText {
                 matched = std::sscanf(s.c_str(), "%d.%d.%d%c", &b, &a, &c, &tail) == 3;
                 break;
             case Locale::Japanese:
-                matched = std::sscanf(s.c_str(), "%d\u5e74%d\u6708%d\u65e5%c", &c, &a, &b, &tail) == 3;
+                matched =
+                    std::sscanf(s.c_str(), "%d\u5e74%d\u6708%d\u65e5%c", &c, &a, &b, &tail) == 3;
                 break;
         }
         if (!matched || a < 1 || b < 1) {
             return std::nullopt;
         }
-        const year_month_day date{year{c}, month{static_cast<unsigned>(a)}, day{static_cast<unsigned>(b)}};
+        const year_month_day date{year{c}, month{static_cast<unsigned>(a)},
+                                  day{static_cast<unsigned>(b)}};
         return date.ok() ? std::optional(date) : std::nullopt;
     }
 };

@@ -23,8 +23,8 @@ struct Harness {
     FakeAboutView aboutView;
     FakeIconStore iconStore;
 
-    Ports ports{store,   clock,        random, dateText, codePage, browser,
-                startupEntry, tray, messages, process};
+    Ports ports{store,   clock,        random, dateText, codePage,
+                browser, startupEntry, tray,   messages, process};
     Views views{mainView, aboutView, iconStore};
     Program program{ports, views};
 
@@ -37,7 +37,10 @@ struct Harness {
     }
     // A store as a finished first run leaves it.
     void storeLaterRun(const std::string& card, int dueInDays) {
-        store.values = {{"Hour", "7"}, {"Minute", "0"}, {"Second", "0"}, {"Card", card},
+        store.values = {{"Hour", "7"},
+                        {"Minute", "0"},
+                        {"Second", "0"},
+                        {"Card", card},
                         {"Date", today(dueInDays)}};
     }
 };

@@ -53,12 +53,21 @@ TEST(RunAtStartup, FailuresShowTheStatusAndTheCheckBoxStillChanges) {
     };
     using Stage = StartupEntryError::Stage;
     const Case cases[] = {
-        {"key not writable, Run", {Stage::OpeningKey, 5, "Access is denied."}, OptionId::Run,
-         "Error 5 opening key\r\nAccess is denied.", true},
-        {"key not writable, Don't run", {Stage::OpeningKey, 5, "Access is denied."},
-         OptionId::DontRun, "Error 5 opening key\r\nAccess is denied.", false},
-        {"value not writable", {Stage::SettingValue, 1013, ""}, OptionId::Run,
-         "Error 1013 setting key\r\n", true},
+        {"key not writable, Run",
+         {Stage::OpeningKey, 5, "Access is denied."},
+         OptionId::Run,
+         "Error 5 opening key\r\nAccess is denied.",
+         true},
+        {"key not writable, Don't run",
+         {Stage::OpeningKey, 5, "Access is denied."},
+         OptionId::DontRun,
+         "Error 5 opening key\r\nAccess is denied.",
+         false},
+        {"value not writable",
+         {Stage::SettingValue, 1013, ""},
+         OptionId::Run,
+         "Error 1013 setting key\r\n",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -55,10 +55,23 @@ TEST(TextConversions, Booleans) {
         std::optional<bool> value;
     };
     const Case cases[] = {
-        {"True", true},   {"TRUE", true},   {"true", true},  {"tRuE", true},   {"False", false},
-        {"FALSE", false}, {"1", true},      {"0", false},    {"-1", true},     {"2.5", true},
-        {"0.0", false},   {" True ", true}, {"yes", std::nullopt}, {"", std::nullopt},
-        {"Truth", std::nullopt}, {"1e5x", std::nullopt}, {"nan", std::nullopt},
+        {"True", true},
+        {"TRUE", true},
+        {"true", true},
+        {"tRuE", true},
+        {"False", false},
+        {"FALSE", false},
+        {"1", true},
+        {"0", false},
+        {"-1", true},
+        {"2.5", true},
+        {"0.0", false},
+        {" True ", true},
+        {"yes", std::nullopt},
+        {"", std::nullopt},
+        {"Truth", std::nullopt},
+        {"1e5x", std::nullopt},
+        {"nan", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("text '") + c.text + "'");

@@ -30,8 +30,8 @@ struct Running : Harness {
         for (int i = 0; i < count; ++i) {
             clock.advance(interval);
             const auto now = clock.now();
-            SCOPED_TRACE(testing::Message() << "tick at " << now.hour << ":" << now.minute << ":"
-                                            << now.second);
+            SCOPED_TRACE(testing::Message()
+                         << "tick at " << now.hour << ":" << now.minute << ":" << now.second);
             form().Timer1_Timer();
         }
     }

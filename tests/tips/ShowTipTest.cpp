@@ -64,11 +64,8 @@ TEST(ShowTip, EachStepStandsAlone) {
         std::string text;
     };
     const Case cases[] = {
-        {17, 17, std::string(TipCatalogue[17])},
-        {9, 9, std::string(TipCatalogue[9])},
-        {0, 5, ""},
-        {31, 5, std::string(TipCatalogue[5])},
-        {-3, 5, std::string(TipCatalogue[5])},
+        {17, 17, std::string(TipCatalogue[17])}, {9, 9, std::string(TipCatalogue[9])},  {0, 5, ""},
+        {31, 5, std::string(TipCatalogue[5])},   {-3, 5, std::string(TipCatalogue[5])},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);

@@ -18,8 +18,8 @@ TEST(Scramble, ShiftsByEightyFiveAndDropsWhatDoesNotFit) {
     EXPECT_EQ(modHelp::ScrambleText("abc", latin1), "\u00b6\u00b7\u00b8");  // codes 182, 183, 184
     EXPECT_EQ(modHelp::UnscrambleText("\u00b6\u00b7\u00b8", latin1), "abc");
     EXPECT_EQ(modHelp::ScrambleText("a\u00c8b", latin1), "\u00b6\u00b7");  // code 200 disappears
-    EXPECT_EQ(modHelp::UnscrambleText("A\u00b6", latin1), "a");  // codes below 85 too
-    EXPECT_EQ(modHelp::ScrambleText("\u6771", latin1), "");  // not in the code page
+    EXPECT_EQ(modHelp::UnscrambleText("A\u00b6", latin1), "a");            // codes below 85 too
+    EXPECT_EQ(modHelp::ScrambleText("\u6771", latin1), "");                // not in the code page
     for (const char* text : {"Duration", "12/9/2026", "09.12.2026", "2026-12-09", ""}) {
         SCOPED_TRACE(text);
         const std::string scrambled = modHelp::ScrambleText(text, latin1);
@@ -46,7 +46,7 @@ TEST(UpdateReminder, AsksOnlyOutsideFourteenDaysEitherWay) {
         int daysAgo;
         bool asks;
     };
-    const Case cases[] = {{0, false},  {14, false}, {15, true},   {400, true},
+    const Case cases[] = {{0, false},   {14, false}, {15, true},   {400, true},
                           {-14, false}, {-15, true}, {-3000, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.daysAgo << " days ago");
@@ -66,12 +66,14 @@ TEST(UpdateReminder, YesRecordsTodayThenOpensTheDownloadPage) {
     r.messages.answers = {mb::kIdYes};
     r.run();
     ASSERT_EQ(r.messages.shown.size(), 1u);
-    EXPECT_EQ(r.messages.shown[0].text,
-              "There maybe an update to this software available\rDo you want to check for an update?");
+    EXPECT_EQ(
+        r.messages.shown[0].text,
+        "There maybe an update to this software available\rDo you want to check for an update?");
     EXPECT_EQ(r.messages.shown[0].style, 68);
     EXPECT_EQ(r.messages.shown[0].title, "Corvallo");
     EXPECT_EQ(r.lastCheck(), r.today());
-    EXPECT_EQ(r.browser.opened, std::vector<std::string>{modHelp::pageAddress("download-web-page")});
+    EXPECT_EQ(r.browser.opened,
+              std::vector<std::string>{modHelp::pageAddress("download-web-page")});
 }
 
 TEST(UpdateReminder, MissingEmptyOrUnreadableRecordStartsCountingToday) {

@@ -55,10 +55,9 @@ TEST(About, LinksOpenPagesAndOkCloses) {
     h.aboutView.clicks = {Click::HomePage, Click::MoreDetails, Click::HomePage, Click::Ok};
     h.form().mnuAbout_Click();
     EXPECT_FALSE(h.aboutView.open);
-    EXPECT_EQ(h.browser.opened,
-              (std::vector<std::string>{modHelp::pageAddress("home-page"),
-                                        modHelp::pageAddress("fully-branded"),
-                                        modHelp::pageAddress("home-page")}));
+    EXPECT_EQ(h.browser.opened, (std::vector<std::string>{modHelp::pageAddress("home-page"),
+                                                          modHelp::pageAddress("fully-branded"),
+                                                          modHelp::pageAddress("home-page")}));
     h.form().mnuAbout_Click();
     EXPECT_EQ(h.aboutView.opened, 2);
     // The link shows the site that the pages are opened on.
