@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Renders Corvallo's pictures from their hand-written SVG sources.
+#
+#   resources/tips/tipNN.svg   -> resources/rendered/tipNN.png     (100x125)
+#                              -> resources/rendered/tipNN@2x.png  (200x250)
+#   resources/icon/*.svg       -> resources/rendered/corvallo.ico  (16, 20, 24, 32, 32 in 256 colours, 48, 256)
+#   all of the above           -> docs/tips.png                    (contact sheet)
+#
+# The rendered files are committed, so building the program never needs a renderer.
+# Run this after editing any SVG and commit the results; the resources_up_to_date
+# test fails while a rendered file is out of date.
+#
+# Usage: scripts/render-resources.sh [OUTPUT_ROOT]
+#   OUTPUT_ROOT defaults to the repository; the test renders into a scratch directory
+#   and compares.  Needs rsvg-convert (librsvg2-bin), ImageMagick and fonts-dejavu-core.
+set -euo pipefail
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=${1:-$repo}
+tips_dir=$repo/resources/tips
+icon_dir=$repo/resources/icon
+rendered=$out/resources/rendered
+sheet=$out/docs/tips.png
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+font_bold=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
+
+for tool in rsvg-convert convert montage; do
+  command -v "$tool" >/dev/null || { echo "render-resources: $tool not found" >&2; exit 1; }
+done
+for f in "$font" "$font_bold"; do
+  [[ -f $f ]] || { echo "render-resources: missing $f (apt-get install fonts-dejavu-core)" >&2; exit 1; }
+done
+
+# The tip texts, in order; the contact sheet prints each under its picture.
+captions=(
+  "Try to keep the television and all electronic items away and out of your bedroom."
+  "Light your main walkway throughout the night."
+  "Do not let dried flowers remain in the vase."
+  "Keep your house clear of all clutter."
+  "Pennies symbolize a happy marriage."
+  "Hang an image of a mountain behind you in your office room."
+  "Keep your table uncluttered of papers and files."
+  "Hang a picture of a phoenix to improve your luck."
+  "Make your home as sunny and bright as possible without any dark corners."
+  "Believe in the principle of two. For e.g. two flowers, two birds, photos of couples etc."
+  "Hang wind chimes outside your front door for better opportunities."
+  "Have a better love life by including a lot of pinks and reds in your life."
+  "Use different shapes in your lives for a better balance."
+  "Place chairs and beds in such a way that the doorway is visible."
+  "Do not keep mirrors in bedrooms."
+  "Place a tortoise for good health and long life."
+  "Make sure that all clocks in your house are in a working condition and none of them have stopped."
+  "Keeping a green plant will mean better career prospects."
+  "Keep as many live plants you can at home."
+  "Do not keep things or items that you haven't used in years and are gathering dust."
+  "Add mirrors to make the rooms look bigger."
+  "Hanging crystals can improve the health of family members."
+  "Keep a pet if you are planning to. This will improve your quality of life."
+  "Use incense, aromatherapy candles and oils to have a healing effect surround you."
+  "Keep your gas burners in good working condition."
+  "Keeping a fish tank in the appropriate corner can bring you fortune."
+  "See that you don't have any beam on top of your bed."
+  "Keep your doors oiled so that they don't creak."
+  "Use a lot of blue in your everyday life for better knowledge."
+  "Listen to harmonious sounds such as gongs, bells and wind chimes."
+)
+
+# PNG writes carry no timestamps or text chunks, so re-rendering unchanged
+# sources gives byte-identical files and clean diffs.
+strip_png=(-strip -define png:exclude-chunks=date,time,tEXt,zTXt,iTXt)
+
+# render SVG WIDTH HEIGHT OUT.png -- straight RGBA at exactly WIDTHxHEIGHT.
+render() {
+  rsvg-convert --width "$2" --height "$3" "$1" | convert png:- "${strip_png[@]}" "PNG32:$4"
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT; [[ -n ${KEEP_SCRATCH:-} ]] && trap - EXIT && echo "$scratch"
+mkdir -p "$rendered" "$(dirname "$sheet")"
+
+# --- tip pictures ------------------------------------------------------------
+for i in $(seq 1 ${#captions[@]}); do
+  nn=$(printf '%02d' "$i")
+  svg=$tips_dir/tip$nn.svg
+  [[ -f $svg ]] || { echo "render-resources: missing $svg" >&2; exit 1; }
+  render "$svg" 100 125 "$rendered/tip$nn.png"
+  render "$svg" 200 250 "$rendered/tip$nn@2x.png"
+done
+
+# --- program icon ------------------------------------------------------------
+# 16-24 px come from the simplified drawing, which keeps the hole on whole pixels;
+# the larger sizes use the detailed one.  The second 32x32 image is an 8-bit,
+# 256-colour palette image for displays and shells that ask for one.
+small=$icon_dir/corvallo-small.svg
+large=$icon_dir/corvallo.svg
+for s in 16 20 24; do render "$small" "$s" "$s" "$scratch/icon$s.png"; done
+for s in 32 48 256; do render "$large" "$s" "$s" "$scratch/icon$s.png"; done
+convert "$scratch/icon32.png" +dither -colors 256 -type PaletteAlpha "$scratch/icon32-8bit.png"
+# The palette image is quantised inside this command: a palette PNG read back from
+# disk arrives as direct colour and would be written at 32 bits per pixel.
+convert "$scratch/icon16.png" "$scratch/icon20.png" "$scratch/icon24.png" \
+        "$scratch/icon32.png" \( "$scratch/icon32.png" +dither -colors 256 \) "$scratch/icon48.png" \
+        "$scratch/icon256.png" "${strip_png[@]}" "$rendered/corvallo.ico"
+
+# --- contact sheet -----------------------------------------------------------
+# One tile per tip: the 2x picture, its number, and the wrapped text underneath,
+# in the program's red-on-black look.  Every tile has the same height so the
+# grid lines up.
+for i in $(seq 1 ${#captions[@]}); do
+  nn=$(printf '%02d' "$i")
+  convert -background black \
+    "$rendered/tip$nn@2x.png" \
+    \( -fill '#e0392b' -font "$font_bold" -pointsize 15 label:"$i" \) \
+    \( -size 200x -fill '#b8322a' -font "$font" -pointsize 12 -gravity center caption:"${captions[i-1]}" \) \
+    -gravity center -append -gravity north -extent 200x340 +repage "$scratch/tile$nn.png"
+done
+montage "$scratch"/tile*.png -tile 6x -geometry +12+12 -background black "$scratch/grid.png"
+
+# The icon at every size it ships in, at actual pixels, each labelled.
+cells=()
+for s in 16 20 24 32 32-8bit 48 256; do
+  label="${s}px"
+  [[ $s == 32-8bit ]] && label="32px, 256 colours"
+  convert -background black "$scratch/icon$s.png" \
+    \( -fill '#b8322a' -font "$font" -pointsize 12 label:"$label" \) \
+    -gravity center -append +repage "$scratch/iconcell$s.png"
+  cells+=("$scratch/iconcell$s.png")
+done
+convert -background black "${cells[@]}" -gravity west -splice 28x0 -gravity south +append +repage \
+  -gravity center -extent "$(identify -format %w "$scratch/grid.png")x300" +repage "$scratch/iconrow.png"
+convert -background black "$scratch/grid.png" "$scratch/iconrow.png" -append +repage \
+  -flatten "${strip_png[@]}" "PNG24:$sheet"
+
+echo "render-resources: wrote ${#captions[@]} tips (1x and 2x), corvallo.ico and docs/tips.png under $out"
