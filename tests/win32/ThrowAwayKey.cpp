@@ -20,9 +20,9 @@ std::wstring randomName() {
 
 ThrowAwayKey::ThrowAwayKey() : path_(L"Software\\CorvalloTests\\" + randomName()) {
     HKEY key = nullptr;
-    const LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr,
-                                           REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                                           nullptr);
+    const LSTATUS status =
+        RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) {
         ADD_FAILURE() << "cannot create the test key, status " << status;
         return;
@@ -38,7 +38,9 @@ ThrowAwayKey::~ThrowAwayKey() {
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\CorvalloTests");
 }
 
-std::string ThrowAwayKey::utf8Path() const { return win32::toUtf8(path_); }
+std::string ThrowAwayKey::utf8Path() const {
+    return win32::toUtf8(path_);
+}
 
 bool keyExists(const std::wstring& path) {
     HKEY key = nullptr;
@@ -70,10 +72,12 @@ std::optional<RawValue> readRawValue(const std::wstring& path, const std::wstrin
 void writeRawValue(const std::wstring& path, const std::wstring& name, DWORD type,
                    const std::vector<BYTE>& data) {
     HKEY key = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
-                                     REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key, nullptr);
+    LSTATUS status =
+        RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &key, nullptr);
     ASSERT_EQ(status, ERROR_SUCCESS);
-    status = RegSetValueExW(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+    status =
+        RegSetValueExW(key, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
     RegCloseKey(key);
     ASSERT_EQ(status, ERROR_SUCCESS);
 }
@@ -85,9 +89,9 @@ std::vector<BYTE> stringBytes(const std::wstring& text) {
 
 void createVolatileKey(const std::wstring& path) {
     HKEY key = nullptr;
-    const LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
-                                           REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                                           nullptr);
+    const LSTATUS status =
+        RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr);
     ASSERT_EQ(status, ERROR_SUCCESS);
     RegCloseKey(key);
 }

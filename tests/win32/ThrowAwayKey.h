@@ -11,7 +11,7 @@ namespace corvallo::test {
 // A fresh key HKEY_CURRENT_USER\Software\CorvalloTests\<random>, deleted with
 // everything below it when the object goes.
 class ThrowAwayKey {
-public:
+  public:
     ThrowAwayKey();
     ~ThrowAwayKey();
     ThrowAwayKey(const ThrowAwayKey&) = delete;
@@ -21,7 +21,7 @@ public:
     [[nodiscard]] const std::wstring& path() const { return path_; }
     [[nodiscard]] std::string utf8Path() const;
 
-private:
+  private:
     std::wstring path_;
 };
 

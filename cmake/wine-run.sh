@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine; CMake uses it to run the cross-built test
+# programs (CMAKE_CROSSCOMPILING_EMULATOR).
+#
+#   wine-run.sh --prefix DIR program.exe [arguments...]
+#
+# - The Wine prefix DIR is made once with "wineboot -i" and then reused, so a
+#   test never touches the user's own ~/.wine.
+# - Wine is told not to offer to download its Mono and Gecko add-ons (those
+#   dialogs would wait forever for a click) and to print no debug channels.
+# - Without $DISPLAY, one Xvfb server per prefix is started and shared by all
+#   the programs that run at the same time. It is started with "-terminate 30",
+#   so it ends by itself 30 s after its last client (Wine's desktop process
+#   included) has gone, and nothing is left running after the tests.
+# - Wine's server is kept for 60 s after the last program, so the programs of
+#   one test run share it instead of starting Wine anew each time.
+# - Preparing the prefix and the display happens under a lock, so tests run in
+#   parallel (ctest -j) neither boot the prefix twice nor start two servers.
+# - Wine takes the user's locale (date formats, code page) from the Unix one,
+#   LC_ALL or LANG. glibc only knows the locales generated on the machine
+#   (often just C.UTF-8), and Wine falls back to en-US for any other; so a
+#   UTF-8 locale that is asked for but missing is compiled with localedef into
+#   the build folder and found there through LOCPATH. Nothing is installed.
+# - A Windows program writes "\r\n" line ends; they are turned into "\n" so
+#   that CMake's parsing of --gtest_list_tests sees clean test names. The
+#   program's exit status is passed on unchanged.
+set -euo pipefail
+
+if [[ $# -lt 3 || $1 != --prefix ]]; then
+    echo "usage: $0 --prefix WINEPREFIX program.exe [arguments...]" >&2
+    exit 2
+fi
+prefix=$(realpath -m "$2")
+shift 2
+
+export WINEPREFIX=$prefix
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+mkdir -p "$(dirname "$prefix")"
+lock=$prefix.lock
+display_file=$prefix.display
+
+display_alive() {
+    xdpyinfo -display "$1" >/dev/null 2>&1
+}
+
+start_xvfb() {
+    local log=$prefix.xvfb.log number fifo
+    fifo=$(mktemp -u "${TMPDIR:-/tmp}/corvallo-xvfb.XXXXXX")
+    mkfifo "$fifo"
+    # -displayfd lets the server pick a free display number itself, so two
+    # build folders never race for the same one. setsid and the closed lock
+    # descriptor keep the server out of this script's process group and lock.
+    setsid Xvfb -displayfd 3 -terminate 30 -nolisten tcp -screen 0 1280x1024x24 \
+        3>"$fifo" 9>&- </dev/null >"$log" 2>&1 &
+    if ! read -r -t 20 number <"$fifo"; then
+        rm -f "$fifo"
+        echo "wine-run.sh: Xvfb did not start, see $log" >&2
+        exit 1
+    fi
+    rm -f "$fifo"
+    echo ":$number"
+}
+
+exec 9>"$lock"
+flock 9
+
+if [[ -z ${DISPLAY:-} ]]; then
+    display=$(cat "$display_file" 2>/dev/null || true)
+    # The probe itself is a client: it restarts the server's 30 s countdown,
+    # which leaves Wine ample time to connect.
+    if [[ -z $display ]] || ! display_alive "$display"; then
+        display=$(start_xvfb)
+        echo "$display" >"$display_file"
+    fi
+    export DISPLAY=$display
+fi
+
+if [[ ! -f $prefix/.corvallo-ready ]]; then
+    rm -rf "$prefix"
+    wineboot -i >/dev/null 2>&1 9>&-
+    # wineboot returns before the registry is flushed to disk; wait for the
+    # server to finish so the first test sees a complete prefix.
+    wineserver -w 9>&-
+    touch "$prefix/.corvallo-ready"
+fi
+
+# Runs with the lock held.
+provide_locale() {
+    local wanted=${LC_ALL:-${LANG:-}}
+    [[ $wanted =~ ^([a-z]{2,3}_[A-Z]{2})\.(UTF-8|utf8)$ ]] || return 0
+    local name=${BASH_REMATCH[1]}
+    locale -a 2>/dev/null | grep -qxF "$name.utf8" && return 0
+    [[ -f /usr/share/i18n/locales/$name ]] || return 0
+    local locales=$prefix.locales
+    if [[ ! -f $locales/$wanted/LC_CTYPE ]]; then
+        mkdir -p "$locales"
+        rm -rf "$locales/$wanted.tmp"
+        # localedef exits with 1 for mere warnings; the files tell.
+        localedef -i "$name" -f UTF-8 "$locales/$wanted.tmp" >/dev/null 2>&1 || true
+        [[ -f $locales/$wanted.tmp/LC_CTYPE ]] || return 0
+        rm -rf "${locales:?}/$wanted"
+        mv "$locales/$wanted.tmp" "$locales/$wanted"
+    fi
+    export LOCPATH=$locales
+}
+provide_locale
+
+# Starting Wine's server and its system processes (services, explorer...)
+# takes seconds; by default the server quits as soon as the last program
+# ends, so every test would pay for it again. A server kept for 60 s after its
+# last program serves a whole test run. It exits at once when one is already
+# running for the prefix; it detaches itself, hence no "&".
+wineserver -p 60 </dev/null >/dev/null 2>&1 9>&- || true
+
+exec 9>&-
+
+# Wine's system processes (services.exe, explorer.exe...) are started by the
+# first program and inherit its standard output and error. As they outlive it
+# (see the kept server above), a pipe given to the program would stay open,
+# and ctest would wait for its end until the test timed out. So the program
+# writes into files, passed on when it has ended (or this script is stopped).
+out=$(mktemp "$prefix.stdout.XXXXXX")
+err=$(mktemp "$prefix.stderr.XXXXXX")
+pass_on_output() {
+    sed 's/\r$//' "$out"
+    sed 's/\r$//' "$err" >&2
+    rm -f "$out" "$err"
+}
+trap pass_on_output EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
+
+set +e
+wine "$@" >"$out" 2>"$err"
+exit $?

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program with MinGW-w64 and runs its tests (the
+# core's and the Windows adapters') under Wine, in the build folder's own
+# Wine prefix.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows
