@@ -1,0 +1,211 @@
+#include "win32/AboutWindow.h"
+
+#include <stdexcept>
+
+#include "app/AppTitle.h"
+#include "app/Skip.h"
+#include "platform/PlatformError.h"
+#include "resource.h"
+#include "ui/FrmAbout.h"
+#include "win32/Dpi.h"
+#include "win32/Utf16.h"
+
+namespace corvallo::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"CorvalloAbout";
+// A fixed dialog frame: caption, system menu and close box, no minimize or
+// maximize box, not resizable.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr int kIconPixels = 32;
+
+}  // namespace
+
+AboutWindow::~AboutWindow() {
+    close();
+}
+
+void AboutWindow::showModal(FrmAbout& form) {
+    if (isOpen()) {
+        throw std::logic_error("About window already open");
+    }
+    form_ = &form;
+    controls_.emplace(layout::aboutWindow());
+    HICON classIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON),
+                                                    IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                                    GetSystemMetrics(SM_CYICON), LR_SHARED));
+    registerClass(instance_, kClassName, classIcon, nullptr);
+    // Owned by the main window, so that it stays above it and has no task-bar
+    // button of its own.
+    HWND owner = mainWindow_.window();
+    const std::wstring caption = toUtf16(layout::aboutWindow().caption);
+    if (createWindow(kExStyle, kClassName, caption.c_str(), kStyle, RECT{0, 0, 0, 0}, owner,
+                     nullptr, instance_) == nullptr) {
+        form_ = nullptr;
+        controls_.reset();
+        throw PlatformError(static_cast<long>(GetLastError()), "About window");
+    }
+    if (owner != nullptr && IsWindowEnabled(owner)) {
+        EnableWindow(owner, FALSE);
+        disabledOwner_ = owner;
+    }
+    ShowWindow(window(), SW_SHOW);
+    SetFocus(controls_->handle("cmdOK"));
+    runModalLoop();
+    form_ = nullptr;
+    controls_.reset();
+}
+
+void AboutWindow::runModalLoop() {
+    MSG msg;
+    while (isOpen()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got == -1) {
+            break;
+        }
+        if (!isOpen() || !IsDialogMessageW(window(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+}
+
+// The owner is enabled before this window goes, so that Windows gives the
+// activation back to it rather than to another program's window.
+void AboutWindow::close() {
+    enableOwner();
+    if (window() != nullptr) {
+        DestroyWindow(window());
+    }
+}
+
+void AboutWindow::enableOwner() {
+    if (disabledOwner_ != nullptr) {
+        EnableWindow(disabledOwner_, TRUE);
+        disabledOwner_ = nullptr;
+    }
+}
+
+LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CREATE:
+            onCreate();
+            return 0;
+        case WM_ERASEBKGND:
+            controls_->eraseBackground(window(), reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PAINT:
+            onPaint();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return reinterpret_cast<LRESULT>(controls_->colourControl(
+                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_SETCURSOR:
+            if (controls_->isLink(reinterpret_cast<HWND>(wParam))) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case DM_GETDEFID:
+            // IsDialogMessage asks which button Enter presses.
+            return MAKELRESULT(GetDlgCtrlID(controls_->handle("cmdOK")), DC_HASDEFID);
+        case WM_COMMAND:
+            onCommand(wParam, lParam);
+            return 0;
+        case WM_CLOSE:
+            // The close box, Alt+F4 and Close in the system menu: as "&OK".
+            close();
+            return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DESTROY:
+            enableOwner();
+            return 0;
+        case WM_NCDESTROY:
+            // The last message, after the controls are gone: the icon that
+            // picIcon showed can go now.
+            onDestroy();
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window(), msg, wParam, lParam);
+}
+
+void AboutWindow::onCreate() {
+    const UINT dpi = dpiForWindow(window());
+    controls_->create(window(), instance_, dpi,
+                      {.defaultButton = "cmdOK", .iconPicture = "picIcon"});
+    applyDpi(dpi, POINT{0, 0}, true);
+}
+
+void AboutWindow::applyDpi(UINT dpi, POINT topLeft, bool centre) {
+    const layout::Window& layout = layout::aboutWindow();
+    const SIZE size =
+        windowSizeForClient(twipsToPixels(layout.clientWidth, dpi),
+                            twipsToPixels(layout.clientHeight, dpi), kStyle, kExStyle, false, dpi);
+    if (centre) {
+        topLeft = centredOnPrimaryScreen(size);
+    }
+    SetWindowPos(window(), nullptr, topLeft.x, topLeft.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_->applyDpi(dpi);
+    // The program icon at its natural 32 x 32 pixels, scaled with the DPI.
+    const int pixels = scaleFrom96(kIconPixels, dpi);
+    HICON icon = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON), IMAGE_ICON, pixels, pixels, 0));
+    SendMessageW(controls_->handle("picIcon"), STM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(icon));
+    if (icon_ != nullptr) {
+        DestroyIcon(icon_);
+    }
+    icon_ = icon;
+}
+
+void AboutWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int notification = HIWORD(wParam);
+    if (form_ == nullptr) {
+        return;
+    }
+    // Esc arrives from IsDialogMessage as IDCANCEL, with no control.
+    if (id == IDCANCEL && lParam == 0) {
+        skipOnFailure([&] { form_->cmdOK_Click(); });
+        return;
+    }
+    const std::string_view name = controls_->nameOf(id);
+    if (name == "cmdOK" && notification == BN_CLICKED) {
+        skipOnFailure([&] { form_->cmdOK_Click(); });
+    } else if (name == "lblHomePage" && notification == STN_CLICKED) {
+        skipOnFailure([&] { form_->lblHomePage_Click(); });
+    } else if (name == "Label5" && notification == STN_CLICKED) {
+        skipOnFailure([&] { form_->Label5_Click(); });
+    }
+}
+
+void AboutWindow::onPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window(), &paint);
+    controls_->paintOutlines(window(), dc);
+    EndPaint(window(), &paint);
+}
+
+void AboutWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+    applyDpi(dpi, POINT{suggested.left, suggested.top}, false);
+}
+
+void AboutWindow::onDestroy() {
+    if (icon_ != nullptr) {
+        DestroyIcon(icon_);
+        icon_ = nullptr;
+    }
+}
+
+}  // namespace corvallo::win32

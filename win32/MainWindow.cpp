@@ -1,0 +1,300 @@
+#include "win32/MainWindow.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "app/AppTitle.h"
+#include "app/Program.h"
+#include "app/Skip.h"
+#include "platform/PlatformError.h"
+#include "resource.h"
+#include "win32/Dpi.h"
+#include "win32/Utf16.h"
+
+namespace corvallo::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"CorvalloMain";
+constexpr UINT_PTR kTimer1Id = 1;
+constexpr UINT kTimer1Interval = 1000;
+// Fixed single border: a caption with the system menu and close box, no
+// minimize or maximize box, not resizable.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, IconStoreWindow& iconStore)
+    : instance_(instance),
+      iconStore_(iconStore),
+      controls_(layout::mainWindow()),
+      pictures_(instance) {}
+
+MainWindow::~MainWindow() {
+    if (window() != nullptr) {
+        DestroyWindow(window());
+    }
+    if (trayMenu_ != nullptr) {
+        DestroyMenu(trayMenu_);
+    }
+    if (storeIcon_ != nullptr) {
+        DestroyIcon(storeIcon_);
+    }
+}
+
+void MainWindow::attach(Program& program, Win32TrayIcon& trayIcon) {
+    program_ = &program;
+    trayIcon_ = &trayIcon;
+}
+
+bool MainWindow::translateDialogMessage(MSG& msg) {
+    return window() != nullptr && IsDialogMessageW(window(), &msg);
+}
+
+// Every call into the core from a window procedure goes through
+// skipOnFailure: an exception must not unwind through Windows' code that
+// called the window procedure, and a failing step is skipped without a
+// message, as everywhere in the program.
+FrmMain& MainWindow::form() const {
+    if (program_ == nullptr) {
+        throw std::logic_error("main window not attached to a program");
+    }
+    return program_->frmMain();
+}
+
+// Creating the window changes no value a caller can see, so the view's
+// const getters may make it on their first use too.
+void MainWindow::ensureCreated() const {
+    if (window() != nullptr) {
+        return;
+    }
+    if (destroyed_) {
+        throw std::logic_error("main window already unloaded");
+    }
+    auto* self = const_cast<MainWindow*>(this);
+    HICON icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXICON),
+                                               GetSystemMetrics(SM_CYICON), LR_SHARED));
+    HICON smallIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON),
+                                                    IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                    GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    registerClass(instance_, kClassName, icon, smallIcon);
+    const std::wstring caption = toUtf16(kWindowCaption);
+    // Made hidden; WM_CREATE sizes and centres it for its monitor's DPI.
+    if (self->createWindow(kExStyle, kClassName, caption.c_str(), kStyle, RECT{0, 0, 0, 0}, nullptr,
+                           nullptr, instance_) == nullptr) {
+        throw PlatformError(static_cast<long>(GetLastError()), "main window");
+    }
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CREATE:
+            onCreate();
+            return 0;
+        case WM_ERASEBKGND:
+            controls_.eraseBackground(window(), reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PAINT:
+            onPaint();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLOREDIT:
+            return reinterpret_cast<LRESULT>(controls_.colourControl(
+                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_SETCURSOR:
+            if (onSetCursor(reinterpret_cast<HWND>(wParam))) {
+                return TRUE;
+            }
+            break;
+        case WM_ACTIVATE:
+            onActivate(wParam);
+            return 0;
+        case WM_COMMAND:
+            onCommand(wParam, lParam);
+            return 0;
+        case WM_TIMER:
+            onTimer(static_cast<UINT_PTR>(wParam));
+            return 0;
+        case WM_SYSCOMMAND:
+            // The close box, Close in the system menu and Alt+F4 all arrive as
+            // SC_CLOSE; the low four bits are used by the system.
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                onCloseBox();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            // A plain WM_CLOSE that did not come from SC_CLOSE was sent by another
+            // program (Task Manager, taskkill without /f).
+            onCloseRequest();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // Windows ends the process soon after this message returns, so the
+            // settings are saved and the icon removed before returning.
+            if (wParam != 0) {
+                onSessionEnd();
+            }
+            return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DESTROY:
+            onDestroy();
+            return 0;
+        default:
+            // Registered at run time, so it cannot be a case label.
+            if (msg == taskbarCreatedMessage_ && msg != 0) {
+                if (trayIcon_ != nullptr) {
+                    trayIcon_->taskbarCreated();
+                }
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcW(window(), msg, wParam, lParam);
+}
+
+void MainWindow::onCreate() {
+    const UINT dpi = dpiForWindow(window());
+    controls_.create(window(), instance_, dpi, {});
+    loadMenus();
+    // The shell broadcasts this message to top-level windows when it has
+    // created the task bar, after Explorer restarted.
+    taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+    SetWindowSubclass(control("picHook"), hookProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetTimer(window(), kTimer1Id, kTimer1Interval, nullptr);
+    resizeForDpi(dpi, POINT{0, 0});
+    centreOnScreen();
+}
+
+// The menu resource mirrors the layout: its first item is the hidden
+// "mnuPopUp", whose submenu is the notification icon's popup menu, and its
+// last one the hidden "Make Money &Online". A Win32 menu bar has no hidden
+// items, so both are taken off the bar here.
+void MainWindow::loadMenus() {
+    HMENU bar = LoadMenuW(instance_, MAKEINTRESOURCEW(IDR_MAINMENU));
+    if (bar == nullptr) {
+        return;
+    }
+    trayMenu_ = GetSubMenu(bar, 0);
+    RemoveMenu(bar, 0, MF_BYPOSITION);  // keeps the submenu, unlike DeleteMenu
+    DeleteMenu(bar, ID_MNU_MAKEMONEY, MF_BYCOMMAND);
+    SetMenu(window(), bar);
+}
+
+void MainWindow::resizeForDpi(UINT dpi, POINT topLeft) {
+    const layout::Window& layout = layout::mainWindow();
+    const SIZE size =
+        windowSizeForClient(twipsToPixels(layout.clientWidth, dpi),
+                            twipsToPixels(layout.clientHeight, dpi), kStyle, kExStyle, true, dpi);
+    SetWindowPos(window(), nullptr, topLeft.x, topLeft.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::onDestroy() {
+    KillTimer(window(), kTimer1Id);
+    destroyed_ = true;
+}
+
+void MainWindow::onPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window(), &paint);
+    controls_.paintOutlines(window(), dc);
+    EndPaint(window(), &paint);
+}
+
+// DefWindowProc gives the keyboard focus to the window itself on activation;
+// the control that had it before, or else the first one, gets it back.
+void MainWindow::onActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        focusBeforeDeactivation_ = GetFocus();
+        return;
+    }
+    HWND focus = focusBeforeDeactivation_;
+    if (focus == nullptr || !IsWindow(focus) || !IsWindowVisible(focus) ||
+        !IsChild(window(), focus)) {
+        focus = GetNextDlgTabItem(window(), nullptr, FALSE);
+    }
+    if (focus != nullptr) {
+        SetFocus(focus);
+    }
+}
+
+// A link's DefWindowProc asks its parents first (the frame's passes it on to
+// this window), so this sees the control under the mouse in wParam.
+bool MainWindow::onSetCursor(HWND under) {
+    if (!controls_.isLink(under)) {
+        return false;
+    }
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
+void MainWindow::onTimer(UINT_PTR id) {
+    if (id == kTimer1Id) {
+        skipOnFailure([&] { form().Timer1_Timer(); });
+    }
+}
+
+// The window keeps its position (the system's suggestion) and gets the client
+// size, fonts and pictures of the new DPI. Both picture boxes are emptied
+// first: the first picture of the new size replaces every bitmap of the old
+// size, including the one the other box would still show.
+void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+    resizeForDpi(dpi, POINT{suggested.left, suggested.top});
+    controls_.applyDpi(dpi);
+    SendMessageW(control("picCard"), STM_SETIMAGE, IMAGE_BITMAP, 0);
+    SendMessageW(control("picCard2"), STM_SETIMAGE, IMAGE_BITMAP, 0);
+    if (picture_ != 0) {
+        skipOnFailure([&] { showPicture("picCard", picture_); });
+    }
+    if (picture2_ != 0) {
+        skipOnFailure([&] { showPicture("picCard2", picture2_); });
+    }
+}
+
+void MainWindow::onCloseBox() {
+    skipOnFailure([&] { form().close(CloseReason::UserClose); });
+}
+
+void MainWindow::onCloseRequest() {
+    skipOnFailure([&] { form().close(CloseReason::TaskManager); });
+}
+
+void MainWindow::onSessionEnd() {
+    skipOnFailure([&] { form().close(CloseReason::SessionEnd); });
+}
+
+// picHook: the shell sends the icon's callback message (513) to it, with the
+// mouse message in the low word of lParam; the retry timer of the icon's add
+// runs on it as well.
+LRESULT CALLBACK MainWindow::hookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR data) {
+    return reinterpret_cast<MainWindow*>(data)->onHookMessage(hwnd, msg, wParam, lParam);
+}
+
+LRESULT MainWindow::onHookMessage(HWND hook, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == Win32TrayIcon::kCallbackMessage) {
+        const int mouseMessage = LOWORD(lParam);
+        skipOnFailure([&] { form().picHook_MouseDown(mouseMessage); });
+        return 0;
+    }
+    if (msg == WM_TIMER && wParam == Win32TrayIcon::kRetryTimerId) {
+        if (trayIcon_ != nullptr) {
+            trayIcon_->retryTimerElapsed();
+        }
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(hook, hookProc, 0);
+    }
+    return DefSubclassProc(hook, msg, wParam, lParam);
+}
+
+}  // namespace corvallo::win32

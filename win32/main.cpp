@@ -1,0 +1,95 @@
+// Corvallo.exe: makes the platform adapters and the windows, hands them to
+// the portable core and runs the message loop until the program ends.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/Program.h"
+#include "app/SeededRandom.h"
+#include "win32/AboutWindow.h"
+#include "win32/IconStoreWindow.h"
+#include "win32/MainWindow.h"
+#include "win32/RegistrySettingsStore.h"
+#include "win32/RegistryStartupEntry.h"
+#include "win32/ShellBrowser.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32CodePage.h"
+#include "win32/Win32DateText.h"
+#include "win32/Win32MessageDialog.h"
+#include "win32/Win32Process.h"
+#include "win32/Win32TrayIcon.h"
+
+namespace {
+
+// COM for the picture decoder (WIC) and ShellExecute, on this one thread.
+class ComApartment {
+  public:
+    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (ok_) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    bool ok_;
+};
+
+int runMessageLoop(corvallo::win32::MainWindow& mainWindow) {
+    MSG msg;
+    BOOL got;
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
+        if (got == -1) {
+            return 1;
+        }
+        if (!mainWindow.translateDialogMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace corvallo;
+
+    ComApartment com;
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&commonControls);
+
+    // No window exists before program.start() has asked the single-instance
+    // guard: the main window is made on the view's first use, after it.
+    Win32Process process;
+    RegistrySettingsStore store(process.appName());
+    Win32Clock clock;
+    SeededRandom random;
+    Win32DateText dateText;
+    Win32CodePage codePage;
+    ShellBrowser browser;
+    RegistryStartupEntry startupEntry;
+    Win32MessageDialog messages;
+
+    win32::IconStoreWindow iconStore(instance);
+    win32::MainWindow mainWindow(instance, iconStore);
+    win32::AboutWindow aboutWindow(instance, mainWindow);
+    win32::Win32TrayIcon trayIcon(mainWindow);
+
+    const Ports ports{store,   clock,        random,   dateText, codePage,
+                      browser, startupEntry, trayIcon, messages, process};
+    const Views views{mainWindow, aboutWindow, iconStore};
+    Program program(ports, views);
+    mainWindow.attach(program, trayIcon);
+
+    if (!program.start()) {
+        return 0;
+    }
+    // From now on message boxes belong to the main window and keep it
+    // disabled while they are open.
+    messages.setOwner(mainWindow.window());
+    return runMessageLoop(mainWindow);
+}
