@@ -3,6 +3,10 @@
 # programs (CMAKE_CROSSCOMPILING_EMULATOR).
 #
 #   wine-run.sh --prefix DIR program.exe [arguments...]
+#   wine-run.sh --prefix DIR --prepare
+#
+# --prepare only makes the prefix and starts Wine, so that the first test of a
+# run does not spend half a minute on it (test discovery has a time limit).
 #
 # - The Wine prefix DIR is made once with "wineboot -i" and then reused, so a
 #   test never touches the user's own ~/.wine.
@@ -116,6 +120,12 @@ provide_locale
 wineserver -p 60 </dev/null >/dev/null 2>&1 9>&- || true
 
 exec 9>&-
+
+if [[ $1 == --prepare ]]; then
+    # Starts Wine's system processes with nothing attached to our output.
+    wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+    exit 0
+fi
 
 # Wine's system processes (services.exe, explorer.exe...) are started by the
 # first program and inherit its standard output and error. As they outlive it
