@@ -115,9 +115,10 @@ provide_locale
 # Starting Wine's server and its system processes (services, explorer...)
 # takes seconds; by default the server quits as soon as the last program
 # ends, so every test would pay for it again. A server kept for 60 s after its
-# last program serves a whole test run. It exits at once when one is already
+# last program serves a whole test run ("-p60": the number must be attached,
+# a bare "-p" would keep it forever). It exits at once when one is already
 # running for the prefix; it detaches itself, hence no "&".
-wineserver -p 60 </dev/null >/dev/null 2>&1 9>&- || true
+wineserver -p60 </dev/null >/dev/null 2>&1 9>&- || true
 
 exec 9>&-
 
