@@ -1,0 +1,102 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvallo::e2e {
+
+using namespace std::chrono_literals;
+
+// Polls `condition` until it holds or `timeout` passes; returns whether it held.
+bool waitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
+
+[[nodiscard]] std::wstring windowText(HWND window);
+[[nodiscard]] std::wstring className(HWND window);
+
+// The child windows of `parent`, at every depth, in creation order.
+[[nodiscard]] std::vector<HWND> descendants(HWND parent);
+// The first descendant of that class whose text is `text`; nullptr when none.
+[[nodiscard]] HWND findControl(HWND parent, const wchar_t* windowClass, const std::wstring& text);
+
+// One copy of the program, started and watched as a user would: through its
+// windows, never through its code.
+class RunningProgram {
+  public:
+    // Starts the executable with these arguments.
+    RunningProgram(const std::wstring& executable, const std::wstring& arguments = L"");
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    [[nodiscard]] DWORD processId() const { return info_.dwProcessId; }
+    [[nodiscard]] bool hasEnded(
+        std::chrono::milliseconds wait = std::chrono::milliseconds(0)) const;
+    [[nodiscard]] DWORD exitCode() const;
+
+    // The top-level windows of this process with this caption (visible or not).
+    [[nodiscard]] std::vector<HWND> topLevelWindows(const std::wstring& caption) const;
+    // The main window: the top-level window "Corvallo v1.10" that has a menu bar.
+    [[nodiscard]] HWND mainWindow(
+        std::chrono::milliseconds timeout = std::chrono::milliseconds(15000)) const;
+    // A visible top-level window of this process of the given class.
+    [[nodiscard]] HWND windowOfClass(const std::wstring& windowClass,
+                                     std::chrono::milliseconds timeout) const;
+    // A message box of this process: a dialog titled "Corvallo".
+    [[nodiscard]] HWND messageBox(
+        std::chrono::milliseconds timeout = std::chrono::milliseconds(10000)) const;
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+// A message box's text, and a click on one of its buttons (IDOK, IDYES, ...).
+[[nodiscard]] std::wstring messageBoxText(HWND box);
+void answerMessageBox(HWND box, int button);
+
+// Clicks a button as a user would (the click is posted, so a modal box that
+// it opens does not block the caller).
+void click(HWND control);
+// Picks a list entry with the notification a user's pick sends.
+void pickListEntry(HWND combo, int index);
+[[nodiscard]] int selectedListEntry(HWND combo);
+[[nodiscard]] int listCount(HWND combo);
+// The combo boxes of the main window, told apart by their number of entries
+// and their order from left to right.
+struct MainLists {
+    HWND day = nullptr, month = nullptr, year = nullptr;
+    HWND hour = nullptr, minute = nullptr, second = nullptr;
+};
+[[nodiscard]] MainLists findLists(HWND mainWindow);
+// Sends the command that choosing a menu item sends. (Wine keeps a menu's
+// items in the process that made it, so another process cannot read them.)
+void chooseMenuItem(HWND window, int commandId);
+// The window that receives the notification icon's messages: the picture box
+// that lies below everything the user sees of the main window.
+[[nodiscard]] HWND trayCallbackWindow(HWND mainWindow);
+// Right-clicks the notification icon and chooses the popup menu's item at
+// this position (from 0) with the keyboard; false when no menu opened.
+bool chooseFromTrayMenu(const RunningProgram& program, HWND callbackWindow, int position);
+// True when the program's notification icon exists (the shell accepts a
+// change to it only then).
+[[nodiscard]] bool trayIconPresent(HWND callbackWindow);
+
+// The settings and the Run value in the registry of the current user.
+struct Registry {
+    static const wchar_t* const kSettingsKey;
+    static const wchar_t* const kRunKey;
+    static std::optional<std::wstring> read(const wchar_t* key, const std::wstring& name);
+    static void write(const wchar_t* key, const std::wstring& name, const std::wstring& value);
+    static void clearSettings();
+    static void removeRunValue();
+};
+
+// Saves the screen area of a window as a 24-bit BMP file.
+void saveScreenshot(HWND window, const std::wstring& path);
+
+}  // namespace corvallo::e2e
