@@ -44,6 +44,9 @@ if(MINGW)
   # wWinMain as the entry point; every library linked in, so that the program
   # needs no DLL beyond those of Windows.
   target_link_options(Corvallo PRIVATE -municode -static)
+  # The shipped program carries no symbols, and unused code is dropped.
+  target_compile_options(Corvallo PRIVATE -ffunction-sections -fdata-sections)
+  target_link_options(Corvallo PRIVATE -s -Wl,--gc-sections)
 endif()
 
 # build/windows/Corvallo.exe

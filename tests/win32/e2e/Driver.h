@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// After <windows.h>, whose types it uses.
+#include <shellapi.h>
 
 #include <chrono>
 #include <functional>

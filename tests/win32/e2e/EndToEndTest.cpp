@@ -335,5 +335,57 @@ TEST_F(EndToEnd, TrayMenuExitQuitsWithoutAQuestion) {
     EXPECT_EQ(program->messageBox(std::chrono::milliseconds(0)), nullptr);
 }
 
+TEST_F(EndToEnd, CloseFromAnotherProgramQuitsAndSaves) {
+    storeLaterRun();
+    HWND main = start();
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    click(button(main, L"&Settings"));
+    click(button(main, L"Run at start-up"));
+    // What a task manager (or taskkill without /f) sends.
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program->hasEnded(std::chrono::milliseconds(10000)));
+    EXPECT_EQ(program->messageBox(std::chrono::milliseconds(0)), nullptr);
+    EXPECT_EQ(setting(L"AutorunStartUp"), L"True");
+}
+
+TEST_F(EndToEnd, LogOffSavesAndRemovesTheIconBeforeTheEnd) {
+    storeLaterRun();
+    HWND main = start();
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    click(button(main, L"Show Corvallo Tip"));
+    ASSERT_TRUE(hiddenInTray(main));
+    HWND callback = trayCallbackWindow(main);
+    Registry::clearSettings();
+    // Windows asks, then tells every top-level window that the session ends,
+    // and ends the process soon after WM_ENDSESSION returns.
+    EXPECT_NE(SendMessageW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0);
+    SendMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(setting(L"AutorunStartUp"), L"False");
+    EXPECT_EQ(setting(L"SystemTray"), L"False");
+    EXPECT_FALSE(trayIconPresent(callback));
+    EXPECT_EQ(program->messageBox(std::chrono::milliseconds(0)), nullptr);
+}
+
+TEST_F(EndToEnd, IconComesBackWhenTheTaskBarIsRecreated) {
+    storeLaterRun();
+    HWND main = start();
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(main) != FALSE; }));
+    PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(hiddenInTray(main));
+    // A restarted Explorer starts with an empty notification area and then
+    // announces its new task bar to every top-level window.
+    HWND callback = trayCallbackWindow(main);
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = callback;
+    icon.uID = 1;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    ASSERT_FALSE(trayIconPresent(callback));
+    PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(waitFor([&] { return trayIconPresent(callback); }));
+    // Still hidden: only the icon was restored.
+    EXPECT_FALSE(IsWindowVisible(main));
+}
+
 }  // namespace
 }  // namespace corvallo::e2e
