@@ -51,9 +51,14 @@ inline constexpr Colour kDarkRed{Colour::Source::Rgb, 192, 0, 0};
 inline constexpr Colour kTransparent{Colour::Source::Transparent};
 inline constexpr Colour kMenuText{Colour::Source::SystemMenuText};
 
-// Every text of the program is set in this face; where it is missing, the
-// platform substitutes its closest match.
+// Every text of the program is set in this face. Where it is missing, the
+// first of the fallback faces that is installed takes its place: wide, open
+// sans-serif faces whose widths come close to it, so that texts that fit in
+// Verdana fit in them too. Without any of them the platform picks a
+// proportional sans-serif face.
 inline constexpr std::string_view kFontFace = "Verdana";
+inline constexpr std::string_view kFallbackFontFaces[] = {"DejaVu Sans", "Bitstream Vera Sans",
+                                                          "Tahoma"};
 
 // Font size in twentieths of a point (165 is 8.25 pt), which is also its
 // height in twips: a front-end turns it into pixels like any other length.

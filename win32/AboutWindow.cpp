@@ -102,6 +102,10 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             onPaint();
             return 0;
+        case WM_PRINTCLIENT:
+            // A themed button's request for the background behind it.
+            controls_->printClient(window(), reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             return reinterpret_cast<LRESULT>(controls_->colourControl(

@@ -70,11 +70,61 @@ DWORD styleOf(const layout::Control& control, bool startsGroup, bool isDefault, 
     }
 }
 
+// EnumFontFamiliesExW calls this once for each style of the family asked
+// for, and not at all when no such family is installed; one call is enough.
+int CALLBACK noteFamilyFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool isFamilyInstalled(HDC dc, const std::wstring& face) {
+    LOGFONTW query{};
+    query.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy_s(query.lfFaceName, LF_FACESIZE, face.c_str(), _TRUNCATE);
+    bool found = false;
+    EnumFontFamiliesExW(dc, &query, noteFamilyFound, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+// The layout's face if it is installed, else its first installed fallback.
+// Left to itself, the font mapper replaces a missing face by whatever it
+// ranks first, which depends on the fonts that happen to be installed (under
+// Wine, on fontconfig's order), and whose widths may differ a lot. With none
+// of them installed the layout's face is asked for anyway, and the pitch and
+// family of the request (see fontFor) steer the mapper to a proportional
+// sans-serif face.
+std::wstring installedFace() {
+    HDC screen = GetDC(nullptr);
+    std::wstring chosen = toUtf16(layout::kFontFace);
+    if (!isFamilyInstalled(screen, chosen)) {
+        for (const std::string_view fallback : layout::kFallbackFontFaces) {
+            const std::wstring face = toUtf16(fallback);
+            if (isFamilyInstalled(screen, face)) {
+                chosen = face;
+                break;
+            }
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return chosen;
+}
+
+// A sub-application name and class list that match no section of any theme
+// leave the control without visual styles. A blank (L" ") rather than an
+// empty string, as Microsoft's documentation of SetWindowTheme writes it:
+// Wine keeps the names as atoms, and an empty string is no valid atom name,
+// so there SetWindowTheme(window, L"", L"") fails (ERROR_INVALID_NAME) and
+// leaves the theme on.
+void turnOffVisualStyles(HWND control) {
+    SetWindowTheme(control, L" ", L" ");
+}
+
 // Frames are BUTTON group boxes, and a group box does not pass its children's
 // notifications (WM_COMMAND) or colour requests (WM_CTLCOLOR*) on to its
 // parent. The subclass sends them to the top-level window, paints the frame's
 // background (a group box leaves it unpainted), its border and caption, and
-// its shapes.
+// its shapes, both when it paints itself and when a themed child asks for its
+// background with WM_PRINTCLIENT (see LayoutControls::printClient).
 LRESULT CALLBACK frameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                            DWORD_PTR data) {
     auto* controls = reinterpret_cast<LayoutControls*>(data);
@@ -97,6 +147,9 @@ LRESULT CALLBACK frameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam, U
             EndPaint(frame, &paint);
             return 0;
         }
+        case WM_PRINTCLIENT:
+            controls->printClient(frame, reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_NCDESTROY:
             RemoveWindowSubclass(frame, frameProc, 0);
             break;
@@ -152,8 +205,7 @@ void LayoutControls::create(HWND root, HINSTANCE instance, UINT dpi, const Optio
         // ignore WM_CTLCOLOR*; without a theme they take the layout's colours.
         if (control.kind == Kind::Frame || control.kind == Kind::OptionButton ||
             control.kind == Kind::CheckBox || control.kind == Kind::DropDownList) {
-            if (!GetEnvironmentVariableW(L"CORVALLO_THEMED", nullptr, 0))
-                SetWindowTheme(hwnd, L"", L"");
+            turnOffVisualStyles(hwnd);
         }
         if (control.checked) {
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
@@ -240,6 +292,75 @@ HBRUSH LayoutControls::colourControl(HDC dc, HWND control) {
     SetTextColor(dc, toColorRef(foreground, window));
     SetBkColor(dc, back);
     return brushFor(back);
+}
+
+// NM_CUSTOMDRAW from a button. A disabled option button or check box is
+// drawn here instead of by the control: the control draws its disabled text
+// embossed (DrawState with DSS_DISABLED) through a one-bit bitmap exactly as
+// wide as the text measures, and Wine renders that bitmap's text a few pixels
+// wider than it measures, which cut off the end of "Start at system tray". The
+// embossed white highlight also stands out on the black background. Here the
+// box is drawn inactive and the text in the system's grey text colour, on the
+// layout's background. Everything else the control draws itself.
+LRESULT LayoutControls::customDraw(const NMCUSTOMDRAW& draw) {
+    const layout::Control* control = controlOf(draw.hdr.hwndFrom);
+    if (control == nullptr ||
+        (control->kind != Kind::OptionButton && control->kind != Kind::CheckBox) ||
+        draw.dwDrawStage != CDDS_PREERASE || IsWindowEnabled(draw.hdr.hwndFrom)) {
+        return CDRF_DODEFAULT;
+    }
+    paintDisabledChoice(draw.hdr.hwndFrom, *control, draw.hdc);
+    return CDRF_SKIPDEFAULT;
+}
+
+void LayoutControls::paintDisabledChoice(HWND hwnd, const layout::Control& control, HDC dc) {
+    const int saved = SaveDC(dc);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, brushFor(toColorRef(control.background, backgroundColour())));
+    SelectObject(dc, fontFor(control.font));
+
+    // The box's size and the gap after it follow the classic button: 12
+    // pixels and one at 96 DPI, then half the width of a digit.
+    const int boxSize = scaleFrom96(12, dpi_) + 1;
+    const int boxTop = (client.bottom - boxSize) / 2;
+    RECT box{client.left, boxTop, client.left + boxSize, boxTop + boxSize};
+    const LRESULT check = SendMessageW(hwnd, BM_GETCHECK, 0, 0);
+    UINT state =
+        (control.kind == Kind::OptionButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK) | DFCS_INACTIVE;
+    if (check == BST_CHECKED) {
+        state |= DFCS_CHECKED;
+    }
+    DrawFrameControl(dc, &box, DFC_BUTTON, state);
+
+    int digitWidth = 0;
+    GetCharWidth32W(dc, L'0', L'0', &digitWidth);
+    RECT text = client;
+    text.left = box.right + digitWidth / 2;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    const std::wstring caption = toUtf16(control.caption);
+    DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    RestoreDC(dc, saved);
+}
+
+// A themed push button draws its parent's background behind its rounded
+// corners (DrawThemeParentBackground), which sends the parent WM_ERASEBKGND
+// and WM_PRINTCLIENT with the button's own device context, and then draws its
+// caption with whatever font that context holds. A group box left to itself
+// answers WM_PRINTCLIENT by painting itself and leaves its own caption font
+// selected, so the buttons on the panels showed their text in the panel's
+// 11.25 pt caption font, whatever WM_SETFONT had given them (seen under Wine).
+// The container is drawn as on screen, and the context is handed back with the
+// font, pen, brush and colours it came with.
+void LayoutControls::printClient(HWND container, HDC dc) {
+    const int saved = SaveDC(dc);
+    eraseBackground(container, dc);
+    if (container != root_) {
+        paintFrame(container, dc);
+    }
+    paintOutlines(container, dc);
+    RestoreDC(dc, saved);
 }
 
 void LayoutControls::eraseBackground(HWND container, HDC dc) {
@@ -336,8 +457,11 @@ HFONT LayoutControls::fontFor(const layout::Font& spec) {
     font.lfUnderline = spec.underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
-    const std::wstring face = toUtf16(layout::kFontFace);
-    wcsncpy_s(font.lfFaceName, LF_FACESIZE, face.c_str(), _TRUNCATE);
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    if (face_.empty()) {
+        face_ = installedFace();
+    }
+    wcsncpy_s(font.lfFaceName, LF_FACESIZE, face_.c_str(), _TRUNCATE);
     HFONT created = CreateFontIndirectW(&font);
     fonts_.push_back({spec, created});
     return created;

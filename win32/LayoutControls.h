@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +56,14 @@ class LayoutControls {
     // Draws a frame's etched border and its caption in the layout's font and colour.
     void paintFrame(HWND frame, HDC dc);
     void paintOutlines(HWND container, HDC dc) const;
+    // WM_PRINTCLIENT of the root or a frame: its background, frame and shapes
+    // into `dc`, which is left as it was found.
+    void printClient(HWND container, HDC dc);
+
+    // WM_NOTIFY with NM_CUSTOMDRAW from a button: draws disabled option
+    // buttons and check boxes itself and returns CDRF_SKIPDEFAULT for them;
+    // CDRF_DODEFAULT for everything else.
+    [[nodiscard]] LRESULT customDraw(const NMCUSTOMDRAW& draw);
 
     // The window background (black): its colour and brush.
     [[nodiscard]] COLORREF backgroundColour() const;
@@ -63,6 +74,7 @@ class LayoutControls {
     [[nodiscard]] HFONT fontFor(const layout::Font& font);
     [[nodiscard]] HBRUSH brushFor(COLORREF colour);
     void placeControl(std::size_t index);
+    void paintDisabledChoice(HWND hwnd, const layout::Control& control, HDC dc);
     void releaseFonts();
 
     struct CachedFont {
@@ -78,6 +90,7 @@ class LayoutControls {
     std::vector<HWND> handles_;  // by layout index; null for shapes and lines
     HWND root_ = nullptr;
     UINT dpi_ = 96;
+    std::wstring face_;  // the installed face all fonts use; found on first use
     std::vector<CachedFont> fonts_;
     std::vector<CachedBrush> brushes_;
 };

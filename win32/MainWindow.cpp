@@ -99,12 +99,22 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             onPaint();
             return 0;
+        case WM_PRINTCLIENT:
+            // A themed button's request for the background behind it.
+            controls_.printClient(window(), reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLOREDIT:
             return reinterpret_cast<LRESULT>(controls_.colourControl(
                 reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        case WM_NOTIFY:
+            // Custom drawing of the buttons (the frames pass it on to here).
+            if (reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW) {
+                return controls_.customDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+            }
+            break;
         case WM_SETCURSOR:
             if (onSetCursor(reinterpret_cast<HWND>(wParam))) {
                 return TRUE;
