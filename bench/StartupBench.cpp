@@ -112,10 +112,10 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%-10s %5s %12s %13s %16s %11s\n", "program", "runs", "start-up ms", "start CPU ms",
                 "working set KiB", "idle CPU %");
     for (int i = 3; i < argc; ++i) {
-        const std::wstring spec = argv[i];
-        const auto equals = spec.find(L'=');
-        const std::wstring name = spec.substr(0, equals);
-        const std::wstring path = spec.substr(equals + 1);
+        const std::wstring argument = argv[i];
+        const auto equals = argument.find(L'=');
+        const std::wstring name = argument.substr(0, equals);
+        const std::wstring path = argument.substr(equals + 1);
         std::vector<double> start, startCpu, workingSet, idle;
         for (int run = 0; run < runs; ++run) {
             Sample sample;

@@ -441,10 +441,10 @@ HBRUSH LayoutControls::backgroundBrush() {
     return brushFor(backgroundColour());
 }
 
-HFONT LayoutControls::fontFor(const layout::Font& spec) {
+HFONT LayoutControls::fontFor(const layout::Font& wanted) {
     for (const CachedFont& cached : fonts_) {
-        if (cached.spec.twentiethsOfPoint == spec.twentiethsOfPoint &&
-            cached.spec.bold == spec.bold && cached.spec.underline == spec.underline) {
+        if (cached.wanted.twentiethsOfPoint == wanted.twentiethsOfPoint &&
+            cached.wanted.bold == wanted.bold && cached.wanted.underline == wanted.underline) {
             return cached.font;
         }
     }
@@ -452,9 +452,9 @@ HFONT LayoutControls::fontFor(const layout::Font& spec) {
     // A point is 20 twips, so the size in twentieths of a point is the
     // character height in twips; negative asks for the character height
     // rather than the cell height.
-    font.lfHeight = -twipsToPixels(spec.twentiethsOfPoint, dpi_);
-    font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    font.lfUnderline = spec.underline ? TRUE : FALSE;
+    font.lfHeight = -twipsToPixels(wanted.twentiethsOfPoint, dpi_);
+    font.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
+    font.lfUnderline = wanted.underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
@@ -463,7 +463,7 @@ HFONT LayoutControls::fontFor(const layout::Font& spec) {
     }
     wcsncpy_s(font.lfFaceName, LF_FACESIZE, face_.c_str(), _TRUNCATE);
     HFONT created = CreateFontIndirectW(&font);
-    fonts_.push_back({spec, created});
+    fonts_.push_back({wanted, created});
     return created;
 }
 

@@ -78,7 +78,7 @@ class LayoutControls {
     void releaseFonts();
 
     struct CachedFont {
-        layout::Font spec;
+        layout::Font wanted;
         HFONT font;
     };
     struct CachedBrush {
