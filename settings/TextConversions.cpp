@@ -15,13 +15,19 @@ std::string_view trimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// from_chars takes a minus sign but not a plus sign, so a plus is dropped
+// first. A minus right after it ("+-5") is a second sign: nothing is left then.
+std::string_view dropPlusSign(std::string_view text) {
+    if (text.empty() || text.front() != '+') {
+        return text;
+    }
+    text.remove_prefix(1);
+    return !text.empty() && text.front() == '-' ? std::string_view{} : text;
+}
+
 template <class Int>
 Int toWhole(std::string_view text) {
-    std::string_view digits = trimBlanks(text);
-    // from_chars takes a minus sign but not a plus sign.
-    if (!digits.empty() && digits.front() == '+') {
-        digits.remove_prefix(1);
-    }
+    const std::string_view digits = dropPlusSign(trimBlanks(text));
     if (digits.empty() || (digits.front() == '-' && digits.size() == 1)) {
         throw ConversionError("not a number: '" + std::string(text) + "'");
     }
@@ -68,10 +74,7 @@ bool toBoolean(std::string_view text) {
     if (equalsIgnoringCase(word, "false")) {
         return false;
     }
-    std::string_view number = word;
-    if (!number.empty() && number.front() == '+') {
-        number.remove_prefix(1);
-    }
+    const std::string_view number = dropPlusSign(word);
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
                                               std::chars_format::fixed);

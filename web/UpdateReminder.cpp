@@ -24,18 +24,26 @@ std::string isoDate(year_month_day date) {
     return text;
 }
 
+// Reads what isoDate writes: the month and day are two digits each, the year
+// at least four, more (or a minus sign) for years past 9999 or before 1000.
 std::optional<year_month_day> parseIsoDate(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+    const std::size_t size = text.size();
+    if (size < 10 || text[size - 6] != '-' || text[size - 3] != '-') {
         return std::nullopt;
     }
     int parts[3] = {};
-    const std::string_view fields[3] = {text.substr(0, 4), text.substr(5, 2), text.substr(8, 2)};
+    const std::string_view fields[3] = {text.substr(0, size - 6), text.substr(size - 5, 2),
+                                        text.substr(size - 2, 2)};
     for (int i = 0; i < 3; ++i) {
         const auto [end, error] =
             std::from_chars(fields[i].data(), fields[i].data() + fields[i].size(), parts[i]);
         if (error != std::errc{} || end != fields[i].data() + fields[i].size()) {
             return std::nullopt;
         }
+    }
+    // year{} keeps its value in 16 bits: a larger one would come back as another year.
+    if (parts[0] < static_cast<int>(year::min()) || parts[0] > static_cast<int>(year::max())) {
+        return std::nullopt;
     }
     const year_month_day date{year{parts[0]}, month{static_cast<unsigned>(parts[1])},
                               day{static_cast<unsigned>(parts[2])}};

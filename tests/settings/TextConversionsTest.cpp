@@ -28,6 +28,10 @@ TEST(TextConversions, WholeNumbers) {
         {"", std::nullopt, std::nullopt},
         {"   ", std::nullopt, std::nullopt},
         {"-", std::nullopt, std::nullopt},
+        {"+", std::nullopt, std::nullopt},
+        {"+-5", std::nullopt, std::nullopt},
+        {" +-32768", std::nullopt, std::nullopt},
+        {"-+5", std::nullopt, std::nullopt},
         {"seven", std::nullopt, std::nullopt},
         {"7a", std::nullopt, std::nullopt},
         {"7.5", std::nullopt, std::nullopt},
@@ -72,6 +76,9 @@ TEST(TextConversions, Booleans) {
         {"Truth", std::nullopt},
         {"1e5x", std::nullopt},
         {"nan", std::nullopt},
+        {"+1", true},
+        {"+-1", std::nullopt},
+        {"+-0.5", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("text '") + c.text + "'");

@@ -107,6 +107,45 @@ TEST(UpdateReminder, WorksInLocalesWhoseDatesTheScramblingCannotKeep) {
     EXPECT_EQ(r.lastCheck(), "2026-12-24");
 }
 
+// The yyyy-mm-dd form has more than four digits of year past 9999 and a
+// minus sign before year 0; either must read back, or the reminder would
+// start counting again at every start and never ask.
+TEST(UpdateReminder, KeepsRecordsOfYearsOutsideFourDigits) {
+    struct Case {
+        int year;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {20266, "20266-12-09"},
+        {-1000, "-1000-12-09"},
+        {-5, "-005-12-09"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        Reminder r;
+        r.dateText.locale = FakeDateText::Locale::Japanese;
+        r.clock.set(sys_days(year{c.year} / December / 9));
+        r.run();
+        EXPECT_EQ(r.lastCheck(), c.stored);
+        r.clock.advance(days(14));
+        r.run();
+        EXPECT_TRUE(r.messages.shown.empty());
+        EXPECT_EQ(r.lastCheck(), c.stored);
+        r.clock.advance(days(1));
+        r.run();
+        EXPECT_EQ(r.messages.shown.size(), 1u);
+    }
+}
+
+TEST(UpdateReminder, IgnoresYearsOutsideTheCalendar) {
+    Reminder r;
+    // 40000 does not fit a year; read as one it would wrap to another.
+    r.store.values[r.key()] = modHelp::ScrambleText("40000-12-09", r.codePage);
+    r.run();
+    EXPECT_TRUE(r.messages.shown.empty());
+    EXPECT_EQ(r.lastCheck(), r.today());
+}
+
 TEST(UpdateReminder, ReadsRecordsOfTheUsersOwnLocale) {
     Reminder r;
     r.dateText.locale = FakeDateText::Locale::German;
