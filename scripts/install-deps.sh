@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev          # core and its tests
   g++-mingw-w64-x86-64-posix                             # the Windows cross build
+  clang libclang-rt-14-dev                               # the fuzz targets (clang 14, libFuzzer)
   wine wine64 xvfb xdotool                               # running the Windows program and its tests
   librsvg2-bin imagemagick fonts-dejavu-core             # pictures and their check
 )

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs every test: the core natively (plain and under AddressSanitizer and
-# UndefinedBehaviorSanitizer), then the Windows program's tests under Wine.
+# UndefinedBehaviorSanitizer), the core's fuzz targets over their committed
+# corpora (scripts/fuzz.sh fuzzes for longer), then the Windows program's
+# tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
-for preset in linux linux-sanitize; do
+for preset in linux linux-sanitize linux-fuzz; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
