@@ -259,9 +259,9 @@ TEST_F(EndToEnd, DailyDisplayArrivesWhileHidden) {
     pickListEntry(lists.second, second);
     click(button(main, L"Show Corvallo Tip"));
     ASSERT_TRUE(hiddenInTray(main));
-    EXPECT_TRUE(
-        waitFor([&] { return IsWindowVisible(main) != FALSE; }, std::chrono::milliseconds(12000)));
-    EXPECT_FALSE(IsIconic(main));
+    // The display shows the window, then restores it: wait for both steps.
+    EXPECT_TRUE(waitFor([&] { return IsWindowVisible(main) && !IsIconic(main); },
+                        std::chrono::milliseconds(12000)));
     EXPECT_TRUE(trayIconPresent(trayCallbackWindow(main)));
 }
 
