@@ -90,24 +90,33 @@ DWORD RunningProgram::exitCode() const {
     return code;
 }
 
-std::vector<HWND> RunningProgram::topLevelWindows(const std::wstring& caption) const {
+std::vector<HWND> RunningProgram::topLevelWindows() const {
     struct Search {
         DWORD processId;
-        const std::wstring* caption;
         std::vector<HWND> found;
-    } search{info_.dwProcessId, &caption, {}};
+    } search{info_.dwProcessId, {}};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && windowText(window) == *s.caption) {
+            if (owner == s.processId) {
                 s.found.push_back(window);
             }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<HWND> RunningProgram::topLevelWindows(const std::wstring& caption) const {
+    std::vector<HWND> found;
+    for (HWND window : topLevelWindows()) {
+        if (windowText(window) == caption) {
+            found.push_back(window);
+        }
+    }
+    return found;
 }
 
 HWND RunningProgram::mainWindow(std::chrono::milliseconds timeout) const {
@@ -128,30 +137,19 @@ HWND RunningProgram::mainWindow(std::chrono::milliseconds timeout) const {
 
 HWND RunningProgram::windowOfClass(const std::wstring& windowClass,
                                    std::chrono::milliseconds timeout) const {
-    struct Search {
-        DWORD processId;
-        const std::wstring* windowClass;
-        HWND found;
-    } search{info_.dwProcessId, &windowClass, nullptr};
+    HWND found = nullptr;
     waitFor(
         [&] {
-            EnumWindows(
-                [](HWND window, LPARAM data) -> BOOL {
-                    auto& s = *reinterpret_cast<Search*>(data);
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(window, &owner);
-                    if (owner == s.processId && className(window) == *s.windowClass &&
-                        IsWindowVisible(window)) {
-                        s.found = window;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            for (HWND window : topLevelWindows()) {
+                if (className(window) == windowClass && IsWindowVisible(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
         },
         timeout);
-    return search.found;
+    return found;
 }
 
 HWND RunningProgram::messageBox(std::chrono::milliseconds timeout) const {

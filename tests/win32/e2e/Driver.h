@@ -41,7 +41,9 @@ class RunningProgram {
         std::chrono::milliseconds wait = std::chrono::milliseconds(0)) const;
     [[nodiscard]] DWORD exitCode() const;
 
-    // The top-level windows of this process with this caption (visible or not).
+    // The top-level windows of this process (visible or not).
+    [[nodiscard]] std::vector<HWND> topLevelWindows() const;
+    // Those with this caption.
     [[nodiscard]] std::vector<HWND> topLevelWindows(const std::wstring& caption) const;
     // The main window: the top-level window "Corvallo v1.10" that has a menu bar.
     [[nodiscard]] HWND mainWindow(
