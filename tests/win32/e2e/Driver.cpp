@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -19,6 +21,20 @@ bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
         std::this_thread::sleep_for(50ms);
     }
     return true;
+}
+
+std::wstring programPath() {
+    const char* path = std::getenv("CORVALLO_EXE");
+    if (!path) {
+        throw std::runtime_error("CORVALLO_EXE is not set");
+    }
+    std::wstring wide(path, path + strlen(path));
+    for (auto& c : wide) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    return wide;
 }
 
 std::wstring windowText(HWND window) {

@@ -18,6 +18,10 @@ using namespace std::chrono_literals;
 bool waitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::milliseconds(10000));
 
+// The program under test, from the environment variable CORVALLO_EXE (a
+// path as Wine shows Unix files, "Z:/..."), with Windows separators.
+[[nodiscard]] std::wstring programPath();
+
 [[nodiscard]] std::wstring windowText(HWND window);
 [[nodiscard]] std::wstring className(HWND window);
 

@@ -18,20 +18,6 @@ constexpr LPARAM kDoubleClick = 0x0203;
 constexpr int kShowItem = 0;
 constexpr int kExitItem = 1;
 
-std::wstring programPath() {
-    const char* path = std::getenv("CORVALLO_EXE");
-    if (!path) {
-        throw std::runtime_error("CORVALLO_EXE is not set");
-    }
-    std::wstring wide(path, path + strlen(path));
-    for (auto& c : wide) {
-        if (c == L'/') {
-            c = L'\\';
-        }
-    }
-    return wide;
-}
-
 std::wstring programFolder() {
     const std::wstring path = programPath();
     return path.substr(0, path.find_last_of(L'\\'));

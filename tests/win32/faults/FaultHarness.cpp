@@ -7,20 +7,6 @@ namespace corvallo::faults {
 
 using e2e::Registry;
 
-std::wstring programPath() {
-    const char* path = std::getenv("CORVALLO_EXE");
-    if (!path) {
-        throw std::runtime_error("CORVALLO_EXE is not set");
-    }
-    std::wstring wide(path, path + strlen(path));
-    for (auto& c : wide) {
-        if (c == L'/') {
-            c = L'\\';
-        }
-    }
-    return wide;
-}
-
 std::wstring StoredValue::text() const {
     std::wstring result(reinterpret_cast<const wchar_t*>(bytes.data()),
                         bytes.size() / sizeof(wchar_t));

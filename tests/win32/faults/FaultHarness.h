@@ -12,10 +12,9 @@
 
 namespace corvallo::faults {
 
-using namespace std::chrono_literals;
+using e2e::programPath;
 
-// The program under test, from CORVALLO_EXE, as a Windows path.
-[[nodiscard]] std::wstring programPath();
+using namespace std::chrono_literals;
 
 // A registry value of any type, read whole (the driver's reader takes only
 // short REG_SZ values).
