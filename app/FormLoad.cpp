@@ -4,6 +4,7 @@
 #include "settings/PanelSettings.h"
 #include "settings/TextConversions.h"
 #include "tips/ShowRandomTip.h"
+#include "tips/TipDue.h"
 #include "ui/FrmMain.h"
 #include "web/UpdateReminder.h"
 
@@ -97,12 +98,7 @@ void FrmMain::showTipOfTheDay() {
     std::int16_t index = 0;
     skipOnFailure([&] { index = toInt16(settings_.read("Card")); });
     skipOnFailure([&] { modMoonPhase::ShowRandomTip(*this); });
-    // A "Date" that is missing or does not read as a date counts as due.
-    bool due = true;
-    skipOnFailure([&] {
-        const auto dueDate = settings_.readDate("Date");
-        due = !dueDate || daysBetween(today, *dueDate) <= 0;
-    });
+    const bool due = newTipDue(settings_, today);
     if (due) {
         skipOnFailure([&] { settings_.writeDate("Date", nextDay(today)); });
         skipOnFailure([&] { index = modMoonPhase::tipIndexFromDraw(ports_.random.next()); });

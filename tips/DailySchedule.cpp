@@ -3,6 +3,7 @@
 #include "app/Skip.h"
 #include "settings/TextConversions.h"
 #include "tips/ShowRandomTip.h"
+#include "tips/TipDue.h"
 #include "ui/FrmMain.h"
 
 namespace corvallo {
@@ -56,12 +57,7 @@ void DailySchedule::Timer1_Timer() {
         return;
     }
 
-    // A "Date" that is missing or does not read as a date counts as due.
-    bool due = true;
-    skipOnFailure([&] {
-        const auto dueDate = form_.settings().readDate("Date");
-        due = !dueDate || daysBetween(now.local.date, *dueDate) <= 0;
-    });
+    const bool due = newTipDue(form_.settings(), now.local.date);
     if (due) {
         skipOnFailure([&] { form_.settings().writeDate("Date", nextDay(now.local.date)); });
         skipOnFailure([&] { modMoonPhase::ShowRandomTip(form_); });
