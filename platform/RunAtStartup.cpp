@@ -5,21 +5,12 @@
 #include "ui/FrmMain.h"
 
 namespace corvallo {
-namespace {
-
-// The executable's path is quoted: unquoted, a path with blanks such as
-// C:\Program Files\... would start C:\Program.exe where one exists.
-std::string startupCommandLine(const std::string& appName, const std::string& appPath) {
-    return "\"" + appPath + "\\" + appName + ".exe\" /STARTUP";
-}
-
-}  // namespace
 
 void FrmMain::SetRunAtStartup(const std::string& appName, const std::string& appPath,
                               bool runAtStartup) {
     try {
         if (runAtStartup) {
-            ports_.startupEntry.write(appName, startupCommandLine(appName, appPath));
+            ports_.startupEntry.write(appName, appPath, "/STARTUP");
         } else {
             ports_.startupEntry.remove(appName);
         }

@@ -31,9 +31,12 @@ class StartupEntry : NonCopyable {
     // when it is absent or cannot be read.
     [[nodiscard]] virtual bool present(const std::string& name) const = 0;
 
-    // Creates or replaces the entry with the given command line. Throws
-    // StartupEntryError.
-    virtual void write(const std::string& name, const std::string& commandLine) = 0;
+    // Creates or replaces the entry so that it starts the program called
+    // `name` in `folder` with `arguments`. How the executable's file is named
+    // in that folder, and how the path is quoted, is the platform's business.
+    // Throws StartupEntryError.
+    virtual void write(const std::string& name, const std::string& folder,
+                       const std::string& arguments) = 0;
 
     // Deletes the entry; an entry that is already absent is no error. Throws
     // StartupEntryError (Stage::OpeningKey) only when the folder of entries

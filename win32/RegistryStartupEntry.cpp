@@ -25,6 +25,13 @@ void openForWriting(const std::wstring& runKey, win32::RegistryKey& key) {
     }
 }
 
+// The executable's path is quoted: unquoted, a path with blanks such as
+// C:\Program Files\... would start C:\Program.exe where one exists.
+std::string commandLine(const std::string& name, const std::string& folder,
+                        const std::string& arguments) {
+    return "\"" + folder + "\\" + name + ".exe\" " + arguments;
+}
+
 }  // namespace
 
 RegistryStartupEntry::RegistryStartupEntry(std::string_view runKey)
@@ -44,14 +51,15 @@ bool RegistryStartupEntry::present(const std::string& name) const {
            ERROR_SUCCESS;
 }
 
-void RegistryStartupEntry::write(const std::string& name, const std::string& commandLine) {
+void RegistryStartupEntry::write(const std::string& name, const std::string& folder,
+                                 const std::string& arguments) {
     win32::RegistryKey key;
     openForWriting(runKey_, key);
     // Written in UTF-16 through the W function, so a program folder with
     // letters outside the ANSI code page (C:\Program Files\Корвалло) is kept
     // as it is; the A function would turn those letters into '?'.
     const std::wstring valueName = win32::toUtf16(name);
-    const std::wstring data = win32::toUtf16(commandLine);
+    const std::wstring data = win32::toUtf16(commandLine(name, folder, arguments));
     const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
     const LSTATUS status = RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ,
                                           reinterpret_cast<const BYTE*>(data.c_str()), bytes);

@@ -172,7 +172,7 @@ TEST(FormLoad, StartUpOptionsAndTrayStart) {
         h.store.values["SystemTray"] = c.systemTray;
         h.store.values["AutorunStartUp"] = c.autorun;
         if (c.runValue) {
-            h.startupEntry.entries["Corvallo"] = "C:\\Old\\Corvallo.exe /STARTUP";
+            h.startupEntry.entries["Corvallo"] = "C:\\Old /STARTUP";
         }
         h.process.arguments = c.commandLine;
         ASSERT_TRUE(h.start());
@@ -181,8 +181,7 @@ TEST(FormLoad, StartUpOptionsAndTrayStart) {
         EXPECT_EQ(h.startupEntry.present("Corvallo"), c.runValueAfter);
         if (c.runValueAfter) {
             // Whatever the value held, it now names the program's own folder.
-            EXPECT_EQ(h.startupEntry.entries["Corvallo"],
-                      "\"C:\\Program Files\\Corvallo\\Corvallo.exe\" /STARTUP");
+            EXPECT_EQ(h.startupEntry.entries["Corvallo"], "C:\\Program Files\\Corvallo /STARTUP");
         }
     }
 }

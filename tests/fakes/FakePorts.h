@@ -156,17 +156,19 @@ struct RecordingBrowser final : Browser {
 };
 
 struct FakeStartupEntry final : StartupEntry {
+    // What an entry starts: the program's folder, a blank, its arguments.
     std::map<std::string, std::string> entries;
     std::optional<StartupEntryError> failWith;  // thrown by write and remove
 
     [[nodiscard]] bool present(const std::string& name) const override {
         return entries.count(name) != 0;
     }
-    void write(const std::string& name, const std::string& commandLine) override {
+    void write(const std::string& name, const std::string& folder,
+               const std::string& arguments) override {
         if (failWith) {
             throw *failWith;
         }
-        entries[name] = commandLine;
+        entries[name] = folder + " " + arguments;
     }
     void remove(const std::string& name) override {
         if (failWith && failWith->stage() == StartupEntryError::Stage::OpeningKey) {

@@ -17,11 +17,10 @@ struct Started : Harness {
 
 TEST(RunAtStartup, OptionButtonsWriteAndDeleteTheEntryAtOnce) {
     Started p;
-    p.startupEntry.entries["Corvallo"] = "D:\\Elsewhere\\Corvallo.exe /STARTUP";
+    p.startupEntry.entries["Corvallo"] = "D:\\Elsewhere /STARTUP";
     p.form().optionClickedByUser(OptionId::Run);
-    // Rewritten with the present folder, quoted because of the blank in it.
-    EXPECT_EQ(p.startupEntry.entries.at("Corvallo"),
-              "\"C:\\Program Files\\Corvallo\\Corvallo.exe\" /STARTUP");
+    // Rewritten with the present folder.
+    EXPECT_EQ(p.startupEntry.entries.at("Corvallo"), "C:\\Program Files\\Corvallo /STARTUP");
     EXPECT_TRUE(p.mainView.sysTrayEnabled());
 
     p.mainView.setSysTrayValue(1);
@@ -34,12 +33,12 @@ TEST(RunAtStartup, OptionButtonsWriteAndDeleteTheEntryAtOnce) {
     EXPECT_TRUE(p.messages.shown.empty());
 }
 
-TEST(RunAtStartup, TheExtensionIsAlwaysExeAndTheNameIsTheExecutables) {
+TEST(RunAtStartup, TheEntryIsNamedAfterTheExecutable) {
     Started p;
     p.process.name = "Tips";
     p.process.folder = "D:\\Tools";
     p.form().optionClickedByUser(OptionId::Run);
-    EXPECT_EQ(p.startupEntry.entries.at("Tips"), "\"D:\\Tools\\Tips.exe\" /STARTUP");
+    EXPECT_EQ(p.startupEntry.entries.at("Tips"), "D:\\Tools /STARTUP");
     EXPECT_FALSE(p.startupEntry.present("Corvallo"));
 }
 

@@ -20,41 +20,49 @@ class RegistryStartupEntryTest : public ::testing::Test {
     RegistryStartupEntry entry_{win32::toUtf8(runPath_)};
 };
 
-TEST_F(RegistryStartupEntryTest, WritesTheCommandLineAsUtf16RegSz) {
-    const std::vector<std::string> commandLines = {
-        "\"C:\\Program Files\\Корвалло\\Corvallo.exe\"",
-        "\"C:\\Program Files\\Corvallo\\Corvallo.exe\" /autorun",
-        "C:\\Corvallo\\Corvallo.exe",
-        "\"C:\\Users\\Zoë\\東京\\Corvallo.exe\"",
+TEST_F(RegistryStartupEntryTest, WritesTheQuotedExePathAndArgumentsAsUtf16RegSz) {
+    struct Case {
+        std::string name;
+        std::string folder;
+        std::string arguments;
+        std::wstring data;
     };
-    for (const auto& commandLine : commandLines) {
-        SCOPED_TRACE(commandLine);
-        entry_.write("Corvallo", commandLine);
-        EXPECT_TRUE(entry_.present("Corvallo"));
-        const auto raw = test::readRawValue(runPath_, L"Corvallo");
+    const std::vector<Case> cases = {
+        {"Corvallo", "C:\\Program Files\\Корвалло", "/STARTUP",
+         L"\"C:\\Program Files\\Корвалло\\Corvallo.exe\" /STARTUP"},
+        {"Corvallo", "C:\\Users\\Zoë\\東京", "/STARTUP",
+         L"\"C:\\Users\\Zoë\\東京\\Corvallo.exe\" /STARTUP"},
+        {"tips", "D:\\Tools", "/STARTUP -x", L"\"D:\\Tools\\tips.exe\" /STARTUP -x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        entry_.write(c.name, c.folder, c.arguments);
+        EXPECT_TRUE(entry_.present(c.name));
+        const auto raw = test::readRawValue(runPath_, win32::toUtf16(c.name));
         ASSERT_TRUE(raw.has_value());
         EXPECT_EQ(raw->type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(raw->data, test::stringBytes(win32::toUtf16(commandLine)));
+        EXPECT_EQ(raw->data, test::stringBytes(c.data));
     }
 }
 
 TEST_F(RegistryStartupEntryTest, RewriteReplacesAnEntryOfAnotherFolder) {
-    entry_.write("Corvallo", "\"C:\\Old Folder\\Corvallo.exe\"");
-    entry_.write("Corvallo", "\"C:\\Program Files\\Корвалло\\Corvallo.exe\"");
+    entry_.write("Corvallo", "C:\\Old Folder", "/STARTUP");
+    entry_.write("Corvallo", "C:\\Program Files\\Корвалло", "/STARTUP");
     const auto raw = test::readRawValue(runPath_, L"Corvallo");
     ASSERT_TRUE(raw.has_value());
-    EXPECT_EQ(raw->data, test::stringBytes(L"\"C:\\Program Files\\Корвалло\\Corvallo.exe\""));
+    EXPECT_EQ(raw->data,
+              test::stringBytes(L"\"C:\\Program Files\\Корвалло\\Corvallo.exe\" /STARTUP"));
 }
 
 TEST_F(RegistryStartupEntryTest, WriteCreatesAMissingRunKey) {
     ASSERT_FALSE(test::keyExists(runPath_));
-    entry_.write("Corvallo", "C:\\Corvallo.exe");
+    entry_.write("Corvallo", "C:", "/STARTUP");
     EXPECT_TRUE(test::keyExists(runPath_));
 }
 
 TEST_F(RegistryStartupEntryTest, PresentOnlyForThatName) {
     EXPECT_FALSE(entry_.present("Corvallo"));  // the Run key does not even exist
-    entry_.write("Other", "C:\\Other.exe");
+    entry_.write("Other", "C:", "/STARTUP");
     EXPECT_FALSE(entry_.present("Corvallo"));
     EXPECT_TRUE(entry_.present("Other"));
     EXPECT_TRUE(entry_.present("other"));  // value names ignore case
@@ -82,8 +90,8 @@ TEST_F(RegistryStartupEntryTest, EntryOfAnyTypeCountsAsPresent) {
 }
 
 TEST_F(RegistryStartupEntryTest, RemoveDeletesTheEntryAndOnlyIt) {
-    entry_.write("Corvallo", "C:\\Corvallo.exe");
-    entry_.write("Other", "C:\\Other.exe");
+    entry_.write("Corvallo", "C:", "/STARTUP");
+    entry_.write("Other", "C:", "/STARTUP");
     entry_.remove("Corvallo");
     EXPECT_FALSE(entry_.present("Corvallo"));
     EXPECT_FALSE(test::readRawValue(runPath_, L"Corvallo").has_value());
@@ -92,7 +100,7 @@ TEST_F(RegistryStartupEntryTest, RemoveDeletesTheEntryAndOnlyIt) {
 
 TEST_F(RegistryStartupEntryTest, RemovingAnAbsentEntryIsNoError) {
     EXPECT_NO_THROW(entry_.remove("Corvallo"));  // no Run key at all
-    entry_.write("Other", "C:\\Other.exe");
+    entry_.write("Other", "C:", "/STARTUP");
     EXPECT_NO_THROW(entry_.remove("Corvallo"));  // Run key, no such value
     EXPECT_TRUE(entry_.present("Other"));
 }
@@ -101,12 +109,12 @@ TEST_F(RegistryStartupEntryTest, DefaultIsTheUsersRunKey) {
     // Written and removed with a name no one else uses, in the test prefix.
     const std::string name = "CorvalloTest" + win32::toUtf8(test::randomName());
     RegistryStartupEntry entry;
-    entry.write(name, "C:\\Corvallo.exe");
+    entry.write(name, "C:", "/STARTUP");
     const auto raw = test::readRawValue(L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                                         win32::toUtf16(name));
     entry.remove(name);
     ASSERT_TRUE(raw.has_value());
-    EXPECT_EQ(raw->data, test::stringBytes(L"C:\\Corvallo.exe"));
+    EXPECT_EQ(raw->data, test::stringBytes(L"\"C:\\" + win32::toUtf16(name) + L".exe\" /STARTUP"));
     EXPECT_FALSE(entry.present(name));
 }
 
@@ -123,7 +131,7 @@ TEST_F(RegistryStartupEntryTest, UnopenableRunKeyFailsAtOpeningKey) {
         void (*call)(RegistryStartupEntry&);
     };
     const std::vector<Case> cases = {
-        {"write", [](RegistryStartupEntry& e) { e.write("Corvallo", "C:\\Corvallo.exe"); }},
+        {"write", [](RegistryStartupEntry& e) { e.write("Corvallo", "C:", "/STARTUP"); }},
         {"remove", [](RegistryStartupEntry& e) { e.remove("Corvallo"); }},
     };
     for (const auto& c : cases) {
@@ -143,7 +151,7 @@ TEST_F(RegistryStartupEntryTest, UnopenableRunKeyFailsAtOpeningKey) {
 TEST_F(RegistryStartupEntryTest, RejectedValueFailsAtSettingValue) {
     const std::string tooLongName(16384, 'n');
     try {
-        entry_.write(tooLongName, "C:\\Corvallo.exe");
+        entry_.write(tooLongName, "C:", "/STARTUP");
         FAIL() << "no exception";
     } catch (const StartupEntryError& error) {
         EXPECT_EQ(error.stage(), StartupEntryError::Stage::SettingValue);
