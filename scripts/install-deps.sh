@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev                               # the fuzz targets (clang 14, libFuzzer)
   wine wine64 xvfb xdotool                               # running the Windows program and its tests
   librsvg2-bin imagemagick fonts-dejavu-core             # pictures and their check
+  qt6-base-dev trayer                                    # the Linux program, a tray host for its tests
 )
 
 missing=()

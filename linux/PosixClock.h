@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace corvallo {
+
+// The system clock in the user's time zone (TZ, or /etc/localtime).
+class PosixClock final : public Clock {
+  public:
+    [[nodiscard]] LocalDateTime now() const override;
+    [[nodiscard]] std::chrono::steady_clock::time_point steadyNow() const override;
+};
+
+}  // namespace corvallo
