@@ -1,0 +1,57 @@
+#include "linux/AboutWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "linux/IconStoreWindow.h"
+#include "linux/LayoutWidgets.h"
+#include "linux/MainWindow.h"
+#include "ui/FrmAbout.h"
+
+namespace corvallo::qt {
+
+AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::showModal(FrmAbout& form) {
+    const layout::Window& layout = layout::aboutWindow();
+    dialog_ = std::make_unique<QDialog>(mainWindow_.window(), Qt::Dialog | Qt::WindowTitleHint |
+                                                                  Qt::WindowCloseButtonHint |
+                                                                  Qt::MSWindowsFixedSizeDialogHint);
+    QDialog& dialog = *dialog_;
+    dialog.setObjectName(QStringLiteral("frmAbout"));
+    dialog.setWindowTitle(QString::fromStdString(layout.caption));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setWindowIcon(IconStoreWindow::programIcon());
+    QPalette palette = dialog.palette();
+    palette.setColor(QPalette::Window, colourFor(layout.background));
+    dialog.setPalette(palette);
+    dialog.setAutoFillBackground(true);
+    dialog.setFont(fontFor(layout.font));
+    dialog.setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+
+    LayoutWidgets widgets(layout);
+    widgets.create(&dialog);
+    auto* ok = widgets.get<QPushButton>("cmdOK");
+    ok->setDefault(true);
+    ok->setFocus();
+    QObject::connect(ok, &QPushButton::clicked, [&form] { form.cmdOK_Click(); });
+    // Esc and the close box press "&OK" too.
+    QObject::connect(&dialog, &QDialog::rejected, [&form] { form.cmdOK_Click(); });
+    widgets.get<LinkLabel>("lblHomePage")->onClick = [&form] { form.lblHomePage_Click(); };
+    widgets.get<LinkLabel>("Label5")->onClick = [&form] { form.Label5_Click(); };
+    auto* icon = widgets.get<QLabel>("picIcon");
+    icon->setPixmap(IconStoreWindow::programIcon().pixmap(32, 32));
+
+    dialog.exec();
+    dialog_.reset();
+}
+
+// Ends the dialog's modal loop; showModal destroys it once the loop returns.
+// A dialog that is already closing is hidden by then and left alone.
+void AboutWindow::close() {
+    if (dialog_ && !dialog_->isHidden()) {
+        dialog_->done(QDialog::Accepted);
+    }
+}
+
+}  // namespace corvallo::qt

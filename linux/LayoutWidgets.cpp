@@ -1,0 +1,211 @@
+#include "linux/LayoutWidgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace corvallo::qt {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Foreground and background of one widget. Qt takes text colours from
+// different palette roles per kind of widget, so all of them are set.
+void applyColours(QWidget* widget, const layout::Control& control) {
+    QPalette palette = widget->palette();
+    const QColor foreground = colourFor(control.foreground);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, foreground);
+        palette.setColor(QPalette::Inactive, role, foreground);
+    }
+    if (control.background.source != layout::Colour::Source::Transparent) {
+        const QColor background = colourFor(control.background);
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+            palette.setColor(role, background);
+        }
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+Qt::Alignment alignmentFor(layout::Align align) {
+    return (align == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+}
+
+QLabel* makeLabel(QLabel* label, const layout::Control& control) {
+    label->setText(labelText(control.caption));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignmentFor(control.align));
+    return label;
+}
+
+// Shapes and lines are outlines: they take no clicks and no focus.
+QFrame* makeOutline(const layout::Control& control, QWidget* parent) {
+    auto* outline = new QFrame(parent);
+    outline->setFrameShape(control.kind == layout::Kind::Line ? QFrame::HLine : QFrame::Box);
+    outline->setFrameShadow(QFrame::Plain);
+    outline->setLineWidth(control.borderWidth);
+    outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return outline;
+}
+
+}  // namespace
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        onClick) {
+        onClick();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+// Links are in the tab order, so they also open with Enter or Space.
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && onClick) {
+        onClick();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect pixelRect(const layout::TwipRect& rect) {
+    // Edges are rounded, not sizes, so that neighbouring controls stay flush.
+    const int left = twipsToPixels(rect.left);
+    const int top = twipsToPixels(rect.top);
+    return {left, top, twipsToPixels(rect.left + rect.width) - left,
+            twipsToPixels(rect.top + rect.height) - top};
+}
+
+QFont fontFor(const layout::Font& font) {
+    QStringList families{toQString(layout::kFontFace)};
+    for (std::string_view face : layout::kFallbackFontFaces) {
+        families.append(toQString(face));
+    }
+    QFont result;
+    result.setFamilies(families);
+    result.setStyleHint(QFont::SansSerif);
+    result.setPointSizeF(font.twentiethsOfPoint / 20.0);
+    result.setBold(font.bold);
+    result.setUnderline(font.underline);
+    return result;
+}
+
+QColor colourFor(const layout::Colour& colour) {
+    switch (colour.source) {
+        case layout::Colour::Source::Rgb:
+            return {colour.red, colour.green, colour.blue};
+        case layout::Colour::Source::SystemMenuText:
+            return QApplication::palette("QMenu").color(QPalette::WindowText);
+        case layout::Colour::Source::Transparent:
+            break;
+    }
+    return Qt::transparent;
+}
+
+QString labelText(std::string_view caption) {
+    QString text;
+    const QString source = toQString(caption);
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        if (source[i] == u'&') {
+            if (i + 1 < source.size() && source[i + 1] == u'&') {
+                text.append(u'&');
+                ++i;
+            }
+            continue;
+        }
+        text.append(source[i]);
+    }
+    return text;
+}
+
+QWidget* LayoutWidgets::make(const layout::Control& control, QWidget* parent) const {
+    const QString caption = toQString(control.caption);
+    switch (control.kind) {
+        case layout::Kind::Frame:
+            return new QGroupBox(caption, parent);
+        case layout::Kind::Label:
+            return makeLabel(new QLabel(parent), control);
+        case layout::Kind::Link: {
+            auto* link = new LinkLabel(parent);
+            link->setCursor(Qt::PointingHandCursor);
+            link->setFocusPolicy(Qt::TabFocus);
+            return makeLabel(link, control);
+        }
+        case layout::Kind::Button:
+            return new QPushButton(caption, parent);
+        case layout::Kind::DropDownList: {
+            auto* list = new QComboBox(parent);
+            list->setEditable(false);
+            return list;
+        }
+        case layout::Kind::OptionButton:
+            return new QRadioButton(caption, parent);
+        case layout::Kind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case layout::Kind::Picture: {
+            auto* picture = new QLabel(parent);
+            picture->setAlignment(Qt::AlignCenter);
+            return picture;
+        }
+        case layout::Kind::Shape:
+        case layout::Kind::Line:
+            return makeOutline(control, parent);
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+void LayoutWidgets::create(QWidget* root) {
+    widgets_.clear();
+    for (const layout::Control& control : layout_.controls) {
+        QWidget* parent = control.parent.empty() ? root : widget(control.parent);
+        QWidget* made = make(control, parent);
+        made->setObjectName(toQString(control.name));
+        made->setFont(fontFor(control.font));
+        applyColours(made, control);
+        QRect rect = pixelRect(control.rect);
+        if (control.kind == layout::Kind::Line) {
+            rect.setHeight(control.borderWidth);
+        }
+        made->setGeometry(rect);
+        made->setEnabled(control.enabled);
+        if (auto* button = qobject_cast<QAbstractButton*>(made); button && button->isCheckable()) {
+            button->setChecked(control.checked);
+        }
+        made->setVisible(control.visible);
+        if (!control.caption.empty()) {
+            made->setAccessibleName(labelText(control.caption));
+        }
+        widgets_.push_back(made);
+    }
+}
+
+QWidget* LayoutWidgets::widget(std::string_view name) const {
+    const auto& controls = layout_.controls;
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (controls[i].name == name) {
+            return widgets_[i];
+        }
+    }
+    throw std::logic_error("no control " + std::string(name));
+}
+
+}  // namespace corvallo::qt

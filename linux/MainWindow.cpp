@@ -1,0 +1,440 @@
+#include "linux/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <stdexcept>
+
+#include "app/AppTitle.h"
+#include "app/Program.h"
+#include "app/Skip.h"
+#include "linux/IconStoreWindow.h"
+#include "linux/TipPixmaps.h"
+#include "ui/MainRoutes.h"
+
+namespace corvallo::qt {
+namespace {
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Runs a handler of the core for an event of the user, the timer or the icon.
+// Every handler is a run of steps that skip their own failures; this also
+// keeps an exception from unwinding through Qt's event dispatch.
+template <class Handler>
+void runHandler(Handler&& handler) {
+    skipOnFailure(std::forward<Handler>(handler));
+}
+
+}  // namespace
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (closingFromCode || !onCloseBox) {
+        event->accept();
+        return;
+    }
+    // The close box, Alt+F4 and the window menu's Close only ask: the program
+    // decides whether the window hides or the program ends.
+    event->ignore();
+    onCloseBox();
+}
+
+MainWindow::MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNotificationArea)
+    : iconStore_(iconStore),
+      hasNotificationArea_(std::move(hasNotificationArea)),
+      widgets_(layout::mainWindow()) {}
+
+MainWindow::~MainWindow() = default;
+
+FrmMain& MainWindow::form() const {
+    if (program_ == nullptr) {
+        throw std::logic_error("main window not attached to a program");
+    }
+    return program_->frmMain();
+}
+
+void MainWindow::ensureCreated() const {
+    if (destroyed_) {
+        throw std::logic_error("main window destroyed");
+    }
+    if (!frame_) {
+        const_cast<MainWindow*>(this)->create();
+    }
+}
+
+void MainWindow::create() {
+    const layout::Window& layout = widgets_.layout();
+    frame_ = std::make_unique<MainFrame>();
+    frame_->setObjectName(QStringLiteral("frmMain"));
+    frame_->setWindowTitle(toQString(layout.caption));
+    // A fixed border: no maximise button, no resizing.
+    frame_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    icon_ = IconStoreWindow::programIcon();
+    frame_->setWindowIcon(icon_);
+
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("clientArea"));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, colourFor(layout.background));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    client->setFont(fontFor(layout.font));
+    client->setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
+    widgets_.create(client);
+    frame_->setCentralWidget(client);
+    createMenus();
+    frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    frame_->onCloseBox = [this] { runHandler([&] { form().close(CloseReason::UserClose); }); };
+    connectControls();
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(1000);
+    timer1_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer1_, &QTimer::timeout,
+                     [this] { runHandler([&] { form().Timer1_Timer(); }); });
+    timer1_.start();
+}
+
+void MainWindow::createMenus() {
+    auto routeOf = [](std::string_view name) -> void (FrmMain::*)() {
+        for (const HandlerRoute& route : kMenuRoutes) {
+            if (route.name == name) {
+                return route.handler;
+            }
+        }
+        return nullptr;
+    };
+    trayMenu_ = std::make_unique<QMenu>();
+    trayMenu_->setObjectName(QStringLiteral("mnuPopUp"));
+    for (const layout::MenuItem& top : widgets_.layout().menus) {
+        if (!top.parent.empty()) {
+            continue;
+        }
+        const bool isPopup = top.name == "mnuPopUp";
+        QMenu* menu =
+            isPopup ? trayMenu_.get() : frame_->menuBar()->addMenu(toQString(top.caption));
+        menu->setObjectName(toQString(top.name));
+        menu->menuAction()->setObjectName(toQString(top.name));
+        if (!isPopup) {
+            menu->menuAction()->setVisible(top.visible);
+        }
+        auto handler = routeOf(top.name);
+        if (handler != nullptr) {
+            // A top-level item without children is a command of its own.
+            QObject::connect(menu->menuAction(), &QAction::triggered,
+                             [this, handler] { runHandler([&] { (form().*handler)(); }); });
+        }
+        for (const layout::MenuItem& item : widgets_.layout().menus) {
+            if (item.parent != top.name) {
+                continue;
+            }
+            if (item.caption.empty()) {
+                menu->addSeparator()->setObjectName(toQString(item.name));
+                continue;
+            }
+            QAction* action = menu->addAction(toQString(item.caption));
+            action->setObjectName(toQString(item.name));
+            action->setVisible(item.visible);
+            if (auto itemHandler = routeOf(item.name); itemHandler != nullptr && !isPopup) {
+                QObject::connect(action, &QAction::triggered, [this, itemHandler] {
+                    runHandler([&] { (form().*itemHandler)(); });
+                });
+            }
+        }
+    }
+}
+
+void MainWindow::connectControls() {
+    for (const HandlerRoute& route : kClickRoutes) {
+        QWidget* widget = widgets_.widget(route.name);
+        auto handler = route.handler;
+        auto run = [this, handler] { runHandler([&] { (form().*handler)(); }); };
+        if (auto* link = dynamic_cast<LinkLabel*>(widget)) {
+            link->onClick = run;
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            QObject::connect(button, &QPushButton::clicked, run);
+        }
+    }
+    // activated and clicked come from the user only, never from a change made
+    // in code, which is what the core expects of a control's events.
+    for (ListId id : kUserLists) {
+        QObject::connect(list(id), &QComboBox::activated,
+                         [this, id] { runHandler([&] { form().listChangedByUser(id); }); });
+    }
+    const std::pair<const char*, OptionId> options[] = {{"optRun", OptionId::Run},
+                                                        {"optDontRun", OptionId::DontRun}};
+    for (const auto& [name, option] : options) {
+        QObject::connect(
+            widgets_.get<QRadioButton>(name), &QRadioButton::clicked,
+            [this, option = option] { runHandler([&] { form().optionClickedByUser(option); }); });
+    }
+    auto* sysTray = widgets_.get<QCheckBox>("chkSysTray");
+    QObject::connect(sysTray, &QCheckBox::clicked, [this, sysTray] {
+        // A click on a greyed box ticks it, as on Windows: the user's clicks
+        // only ever tick or clear.
+        if (sysTray->checkState() == Qt::PartiallyChecked) {
+            sysTray->setCheckState(Qt::Checked);
+        }
+        sysTray->setTristate(false);
+        runHandler([&] { form().sysTrayChangedByUser(); });
+    });
+}
+
+QComboBox* MainWindow::list(ListId id) const {
+    ensureCreated();
+    return widgets_.get<QComboBox>(listName(id));
+}
+
+void MainWindow::fillList(ListId id, const std::vector<std::string>& items) {
+    QComboBox* box = list(id);
+    box->clear();
+    for (const std::string& item : items) {
+        box->addItem(QString::fromStdString(item));
+    }
+    box->setCurrentIndex(-1);
+}
+
+int MainWindow::listCount(ListId id) const {
+    return list(id)->count();
+}
+
+std::string MainWindow::listItem(ListId id, int index) const {
+    QComboBox* box = list(id);
+    if (index < 0 || index >= box->count()) {
+        throw std::out_of_range("list item");
+    }
+    return box->itemText(index).toStdString();
+}
+
+int MainWindow::listIndex(ListId id) const {
+    return list(id)->currentIndex();
+}
+
+void MainWindow::setListIndex(ListId id, int index) {
+    QComboBox* box = list(id);
+    if (index < -1 || index >= box->count()) {
+        throw std::out_of_range("list index");
+    }
+    box->setCurrentIndex(index);
+}
+
+// 0 clear, 1 ticked, 2 greyed.
+int MainWindow::sysTrayValue() const {
+    ensureCreated();
+    switch (widgets_.get<QCheckBox>("chkSysTray")->checkState()) {
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+void MainWindow::setSysTrayValue(int value) {
+    if (value < 0 || value > 2) {
+        throw std::out_of_range("check box value");
+    }
+    ensureCreated();
+    auto* box = widgets_.get<QCheckBox>("chkSysTray");
+    box->setTristate(value == 2);
+    box->setCheckState(value == 1   ? Qt::Checked
+                       : value == 2 ? Qt::PartiallyChecked
+                                    : Qt::Unchecked);
+}
+
+bool MainWindow::sysTrayEnabled() const {
+    ensureCreated();
+    return widgets_.widget("chkSysTray")->isEnabled();
+}
+
+void MainWindow::setSysTrayEnabled(bool enabled) {
+    ensureCreated();
+    widgets_.widget("chkSysTray")->setEnabled(enabled);
+}
+
+OptionId MainWindow::selectedOption() const {
+    ensureCreated();
+    return widgets_.get<QRadioButton>("optRun")->isChecked() ? OptionId::Run : OptionId::DontRun;
+}
+
+void MainWindow::selectOption(OptionId option) {
+    ensureCreated();
+    widgets_.get<QRadioButton>(option == OptionId::Run ? "optRun" : "optDontRun")->setChecked(true);
+}
+
+void MainWindow::setCardPicture(int tipIndex) {
+    showPicture("picCard", tipIndex);
+}
+
+void MainWindow::setCardPicture2(int tipIndex) {
+    showPicture("picCard2", tipIndex);
+}
+
+void MainWindow::showPicture(std::string_view box, int tipIndex) {
+    ensureCreated();
+    auto* picture = widgets_.get<QLabel>(box);
+    picture->setPixmap(tipPixmap(tipIndex, picture->size(), picture->devicePixelRatioF()));
+}
+
+void MainWindow::setCardDescription(const std::string& text) {
+    ensureCreated();
+    widgets_.get<QLabel>("lblCardDesc")->setText(QString::fromStdString(text));
+}
+
+// The panels are shown and hidden rather than only restacked, so that a
+// hidden panel's controls leave the tab order.
+void MainWindow::bringPanelToFront(Panel panel) {
+    ensureCreated();
+    QWidget* tip = widgets_.widget("fraRune");
+    QWidget* settings = widgets_.widget("fraSettings");
+    QWidget* shown = panel == Panel::Tip ? tip : settings;
+    QWidget* hidden = panel == Panel::Tip ? settings : tip;
+    const bool focusWasInHidden = hidden->isAncestorOf(QApplication::focusWidget());
+    shown->show();
+    shown->raise();
+    hidden->hide();
+    if (focusWasInHidden) {
+        // The panel's first control in the tab order that can take the focus.
+        for (QWidget* next = shown->nextInFocusChain(); next != shown;
+             next = next->nextInFocusChain()) {
+            if (shown->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) &&
+                next->isVisibleTo(shown) && next->isEnabled()) {
+                next->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+void MainWindow::bringPromotionToFront(Promotion label) {
+    ensureCreated();
+    QWidget* cobrand = widgets_.widget("lblCobrand");
+    QWidget* fullBrand = widgets_.widget("lblFullBrand");
+    QWidget* shown = label == Promotion::Cobrand ? cobrand : fullBrand;
+    shown->show();
+    shown->raise();
+    (label == Promotion::Cobrand ? fullBrand : cobrand)->hide();
+}
+
+// A window that is hidden is minimized when it is shown next.
+void MainWindow::show() {
+    ensureCreated();
+    if (minimizedWhileHidden_) {
+        frame_->showMinimized();
+    } else {
+        frame_->show();
+        frame_->raise();
+        frame_->activateWindow();
+    }
+    minimizedWhileHidden_ = false;
+}
+
+void MainWindow::hide() {
+    ensureCreated();
+    if (!hasNotificationArea_()) {
+        minimiseWithoutNotificationArea();
+        return;
+    }
+    frame_->hide();
+}
+
+// Without a notification area a hidden window could never be brought back,
+// so it waits minimised on the task bar instead; the user is told once.
+void MainWindow::minimiseWithoutNotificationArea() {
+    frame_->showMinimized();
+    if (toldAboutTaskBar_) {
+        return;
+    }
+    toldAboutTaskBar_ = true;
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle),
+                    QStringLiteral("This desktop has no notification area, so Corvallo waits "
+                                   "minimised on the task bar instead. Click it there to see "
+                                   "today's tip."),
+                    QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.exec();
+}
+
+// Minimising a hidden window would show it, so a hidden window only
+// remembers the state for its next show().
+void MainWindow::setWindowState(WindowState state) {
+    ensureCreated();
+    if (!frame_->isVisible()) {
+        minimizedWhileHidden_ = state == WindowState::Minimized;
+        return;
+    }
+    if (state == WindowState::Minimized) {
+        frame_->showMinimized();
+    } else if (frame_->isMinimized()) {
+        frame_->showNormal();
+    }
+}
+
+void MainWindow::centreOnScreen() {
+    ensureCreated();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        throw std::runtime_error("no screen");
+    }
+    const QRect available = screen->availableGeometry();
+    const QSize size = frame_->frameGeometry().size();
+    frame_->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void MainWindow::setIconFromStore(int position) {
+    ensureCreated();
+    icon_ = iconStore_.icon(position);
+    frame_->setWindowIcon(icon_);
+}
+
+TrayMenuChoice MainWindow::popupTrayMenu() {
+    ensureCreated();
+    QAction* show = trayMenu_->findChild<QAction*>(QStringLiteral("mnuPop"));
+    trayMenu_->setDefaultAction(show);
+    const QAction* chosen = trayMenu_->exec(QCursor::pos());
+    if (chosen == nullptr) {
+        return TrayMenuChoice::None;
+    }
+    if (chosen == show) {
+        return TrayMenuChoice::Show;
+    }
+    return chosen->objectName() == QStringLiteral("mnuExit1") ? TrayMenuChoice::Exit
+                                                              : TrayMenuChoice::None;
+}
+
+// The window may be destroyed from one of its own widgets' handlers, so the
+// widgets go once that event has returned.
+void MainWindow::destroy() {
+    destroyed_ = true;
+    timer1_.stop();
+    if (frame_) {
+        frame_->closingFromCode = true;
+        frame_->hide();
+        frame_.release()->deleteLater();
+    }
+}
+
+void MainWindow::onTrayMouse(int mouseMessage) {
+    runHandler([&] { form().picHook_MouseDown(mouseMessage); });
+}
+
+void MainWindow::onCloseRequest(CloseReason reason) {
+    runHandler([&] { form().close(reason); });
+}
+
+}  // namespace corvallo::qt
