@@ -24,6 +24,22 @@ QString toQString(std::string_view text) {
 // Foreground and background of one widget. Qt takes text colours from
 // different palette roles per kind of widget, so all of them are set.
 void applyColours(QWidget* widget, const layout::Control& control) {
+    if (control.kind == layout::Kind::Button) {
+        // Push buttons keep the desktop's own colours, not the black of the
+        // panel around them (a palette is otherwise inherited from the parent).
+        // Every role is set explicitly: a role left unset would still be inherited.
+        const QPalette desktop = QApplication::palette(widget);
+        QPalette own;
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto colorGroup = static_cast<QPalette::ColorGroup>(group);
+                const auto colorRole = static_cast<QPalette::ColorRole>(role);
+                own.setColor(colorGroup, colorRole, desktop.color(colorGroup, colorRole));
+            }
+        }
+        widget->setPalette(own);
+        return;
+    }
     QPalette palette = widget->palette();
     const QColor foreground = colourFor(control.foreground);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
@@ -32,8 +48,13 @@ void applyColours(QWidget* widget, const layout::Control& control) {
     }
     if (control.background.source != layout::Colour::Source::Transparent) {
         const QColor background = colourFor(control.background);
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-            palette.setColor(role, background);
+        // Buttons of every kind fill their background from the Button role.
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Button, background);
+        // A list's box takes the background too; option buttons and check
+        // boxes keep the desktop's light indicator, as they do on Windows.
+        if (control.kind == layout::Kind::DropDownList) {
+            palette.setColor(QPalette::Base, background);
         }
         widget->setAutoFillBackground(true);
     }
