@@ -25,6 +25,9 @@
 #   (often just C.UTF-8), and Wine falls back to en-US for any other; so a
 #   UTF-8 locale that is asked for but missing is compiled with localedef into
 #   the build folder and found there through LOCPATH. Nothing is installed.
+# - WINE_RUN_PRELOAD names a library to preload (LD_PRELOAD) into the program
+#   and the programs it starts, and into nothing else: not into Xvfb, Wine's
+#   server or Wine's system processes, which are started before it without.
 # - A Windows program writes "\r\n" line ends; they are turned into "\n" so
 #   that CMake's parsing of --gtest_list_tests sees clean test names. The
 #   program's exit status is passed on unchanged.
@@ -144,6 +147,15 @@ trap pass_on_output EXIT
 trap 'exit 143' TERM
 trap 'exit 130' INT
 
+preload=${LD_PRELOAD:-}
+if [[ -n ${WINE_RUN_PRELOAD:-} ]]; then
+    # A new Wine process inherits the Unix environment of the process that
+    # starts it, so the system processes would carry the library if the
+    # program started them.
+    wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+    preload=$WINE_RUN_PRELOAD${preload:+:$preload}
+fi
+
 set +e
-wine "$@" >"$out" 2>"$err"
+LD_PRELOAD=$preload wine "$@" >"$out" 2>"$err"
 exit $?
