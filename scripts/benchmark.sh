@@ -30,3 +30,6 @@ printf '%-10s %10s\n' Corvallo "$(stat -c %s "$build/Corvallo.exe")"
 echo "== medians of $runs starts under Wine, idle CPU over ${idle} s"
 bash cmake/wine-run.sh --prefix "$prefix" "$build/bench/corvallo_bench.exe" "$runs" "$idle" \
   "baseline=Z:$build/bench/corvallo_baseline.exe" "Corvallo=Z:$build/Corvallo.exe"
+
+# The Linux program against the minimal Qt window program, in the same run.
+bash scripts/benchmark-linux.sh "$runs"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Measures the Linux corvallo against the smallest Qt 6 Widgets window program,
+# built in the same run, on an Xvfb display with a notification area (trayer):
+# file size, then as medians over RUNS starts (each with fresh XDG folders)
+# the time until the first window is mapped, the processor time used by then,
+# the resident memory once started and the processor use while idle.
+#
+#   bash scripts/benchmark-linux.sh [RUNS] [IDLE_SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-11}
+idle=${2:-10}
+
+bash scripts/install-deps.sh
+cmake --preset linux >/dev/null
+cmake --build --preset linux --target corvallo corvallo_minimal_qt_window corvallo_bench_linux \
+  >/dev/null
+
+build=$PWD/build/linux
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A later run's settings, copied into every start's fresh config folder, so
+# that no start is a first run and the update reminder stays quiet.
+mkdir -p "$work/seed/corvallo"
+printf '[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=16\n' >"$work/seed/corvallo/corvallo.ini"
+
+# The build keeps debug information; the stripped size is what an installed
+# package holds.
+echo "== file size (bytes): as built, stripped"
+for pair in "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo"; do
+  strip -o "$work/stripped" "${pair#*=}"
+  printf '%-10s %10s %10s\n' "${pair%%=*}" "$(stat -c %s "${pair#*=}")" "$(stat -c %s "$work/stripped")"
+done
+echo "== medians of $runs starts under Xvfb, idle CPU over ${idle} s"
+bash cmake/xvfb-run.sh --tray "$build/bench/corvallo_bench_linux" "$runs" "$idle" "$work/seed" \
+  "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo"
