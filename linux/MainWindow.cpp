@@ -100,6 +100,10 @@ void MainWindow::create() {
     frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     frame_->onCloseBox = [this] { runHandler([&] { form().close(CloseReason::UserClose); }); };
     connectControls();
+    // The window first appears in the middle of the screen, as on Windows;
+    // its size is known once the layout has settled.
+    frame_->adjustSize();
+    centreOnScreen();
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setInterval(1000);
