@@ -1,0 +1,16 @@
+#include "linux/FileErrors.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/PlatformError.h"
+
+namespace corvallo {
+
+void throwLastError() {
+    // errno is read once: building the message may change it.
+    const int error = errno;
+    throw PlatformError(error, std::strerror(error));
+}
+
+}  // namespace corvallo
