@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvallo {
+
+// Whole-file reads and replacements for small files that must never be seen
+// half written. Every failure throws PlatformError(errno, strerror(errno)).
+
+// The file's bytes; nothing when it does not exist (ENOENT). Anything else
+// that stops the read (the path is a folder, a component of it is a file)
+// throws.
+[[nodiscard]] std::optional<std::string> readFileIfPresent(const std::string& path);
+
+// Creates `folder` and every missing folder above it with mode 0700. A
+// component that exists but is not a folder throws ENOTDIR.
+void makeFolders(const std::string& folder);
+
+// Replaces the file at `path` (whose folder must exist) with `content`: the
+// bytes go to a new file of a unique name in the same folder, which is synced
+// to the disk and then renamed over the old file, and the folder is synced
+// too. A crash at any moment leaves either the old file or the new one,
+// whole. On failure the old file is untouched and the new one is removed.
+// The new file keeps the old one's permissions; a file made anew gets 0600.
+void replaceFileAtomically(const std::string& path, std::string_view content);
+
+}  // namespace corvallo
