@@ -93,7 +93,9 @@ void syncFolder(const std::string& folder) {
 }  // namespace
 
 std::optional<std::string> readFileIfPresent(const std::string& path) {
-    Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: a named pipe in the file's place would otherwise block the
+    // open until someone writes to it; a regular file is not affected.
+    Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) {
         if (errno == ENOENT) {
             return std::nullopt;

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -169,16 +172,25 @@ TEST_F(IniSettingsStoreTest, ForApplicationUsesTheConfigHome) {
     EXPECT_EQ(store.path(), folder_ / "Corvallo/Corvallo.ini");
 }
 
-// A store whose file is a folder, or whose folder is a file.
+// A store whose file is a folder or a socket, or whose folder is a file. A
+// file that cannot be read is not replaced by one with only the new value.
 TEST_F(IniSettingsStoreTest, UnusablePathsThrowWithTheSystemError) {
     writeFile(folder_ / "file", "x");
     std::filesystem::create_directories(folder_ / "folder.ini");
+    const std::string socketPath = folder_ / "socket.ini";
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(socket);
     struct Case {
         std::string path;
         int error;
     };
     const std::vector<Case> cases = {
         {folder_ / "folder.ini", EISDIR},
+        {socketPath, ENXIO},
         {folder_ / "file/Corvallo.ini", ENOTDIR},
         {folder_ / "file/deeper/Corvallo.ini", ENOTDIR},
     };
@@ -201,6 +213,7 @@ TEST_F(IniSettingsStoreTest, UnusablePathsThrowWithTheSystemError) {
     }
     EXPECT_EQ(fileText(folder_ / "file"), "x");
     EXPECT_TRUE(std::filesystem::is_empty(folder_ / "folder.ini"));
+    EXPECT_TRUE(std::filesystem::is_socket(socketPath));
 }
 
 // A write that fails half way (the disk is full) keeps the old file and
