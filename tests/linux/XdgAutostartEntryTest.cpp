@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,10 @@ using test::TempFolder;
 using Stage = StartupEntryError::Stage;
 
 // The arguments of an Exec value as a desktop would start them: the string
-// escapes first, then the quoting, then %% as a literal %.
-std::vector<std::string> execArguments(const std::string& value) {
+// escapes first, then the quoting, then %% as a literal %. Nothing for a
+// value the rules do not allow: a backslash inside quotes before anything
+// but ", `, $ or \, a lone %, or an unclosed quote.
+std::optional<std::vector<std::string>> execArguments(const std::string& value) {
     std::string text;
     for (std::size_t i = 0; i < value.size(); ++i) {
         if (value[i] == '\\' && i + 1 < value.size()) {
@@ -38,13 +41,19 @@ std::vector<std::string> execArguments(const std::string& value) {
     bool inArgument = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (quoted && c == '\\' && i + 1 < text.size() &&
-            std::string_view("\"`$\\").find(text[i + 1]) != std::string_view::npos) {
+        if (quoted && c == '\\') {
+            if (i + 1 == text.size() ||
+                std::string_view("\"`$\\").find(text[i + 1]) == std::string_view::npos) {
+                return std::nullopt;
+            }
             current += text[++i];
         } else if (c == '"') {
             quoted = !quoted;
             inArgument = true;
-        } else if (c == '%' && i + 1 < text.size() && text[i + 1] == '%') {
+        } else if (c == '%') {
+            if (i + 1 == text.size() || text[i + 1] != '%') {
+                return std::nullopt;
+            }
             current += text[++i];
         } else if (c == ' ' && !quoted) {
             if (inArgument) {
@@ -56,6 +65,9 @@ std::vector<std::string> execArguments(const std::string& value) {
             current += c;
             inArgument = true;
         }
+    }
+    if (quoted) {
+        return std::nullopt;
     }
     if (inArgument) {
         arguments.push_back(current);
@@ -103,7 +115,7 @@ TEST_F(XdgAutostartEntryTest, ExecStartsTheProgramWithTheArgumentsWhateverThePat
         if (!c.arguments.empty()) {
             expected.push_back(c.arguments);
         }
-        EXPECT_EQ(execArguments(exec), expected) << exec;
+        EXPECT_EQ(execArguments(exec), std::optional(expected)) << exec;
     }
 }
 
