@@ -1,0 +1,48 @@
+#include "linux/Application.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <csignal>
+
+#include "linux/XdgPaths.h"
+
+namespace corvallo::qt {
+
+// No window exists before start() has asked the single-instance guard: the
+// main window is made on the view's first use, after it.
+Application::Application(int argc, char** argv, std::function<void()> endProcess)
+    : process_(argc, argv, std::move(endProcess)),
+      store_(IniSettingsStore::forApplication(process_.appName())),
+      startupEntry_(xdg::configHome() + "/autostart"),
+      mainWindow_(iconStore_, &QtTrayIcon::desktopHasNotificationArea),
+      aboutWindow_(mainWindow_),
+      trayIcon_([this] { return mainWindow_.currentIcon(); },
+                [this](int mouseMessage) { mainWindow_.onTrayMouse(mouseMessage); }),
+      program_(Ports{store_, clock_, random_, dateText_, codePage_, browser_, startupEntry_,
+                     trayIcon_, messages_, process_},
+               Views{mainWindow_, aboutWindow_, iconStore_}),
+      // Log-out and shutdown end the program as they do on Windows: the
+      // start-up choices are saved and the icon removed. Ctrl+C in a
+      // terminal is a close request from outside.
+      signals_([this](int number) {
+          mainWindow_.onCloseRequest(number == SIGINT ? CloseReason::TaskManager
+                                                      : CloseReason::SessionEnd);
+      }) {
+    mainWindow_.attach(program_);
+    if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QObject::connect(
+            application, &QGuiApplication::commitDataRequest,
+            [this](QSessionManager&) { mainWindow_.onCloseRequest(CloseReason::SessionEnd); });
+    }
+}
+
+bool Application::start() {
+    if (!program_.start()) {
+        return false;
+    }
+    // From now on message boxes belong to the main window and are modal to it.
+    messages_.setOwner(mainWindow_.window());
+    return true;
+}
+
+}  // namespace corvallo::qt
