@@ -1,6 +1,6 @@
 // Platform faults around the real program under Wine: a registry that
-// refuses writes, a restarted shell, copies started at the same instant and
-// the end of the session.
+// refuses writes, copies started at the same instant and the end of the
+// session. The notification area coming back is in the end-to-end tests.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
