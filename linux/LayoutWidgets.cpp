@@ -104,6 +104,10 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+void ClickTogglesCheckBox::nextCheckState() {
+    setCheckState(checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
+}
+
 int twipsToPixels(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
@@ -181,7 +185,7 @@ QWidget* LayoutWidgets::make(const layout::Control& control, QWidget* parent) co
         case layout::Kind::OptionButton:
             return new QRadioButton(caption, parent);
         case layout::Kind::CheckBox:
-            return new QCheckBox(caption, parent);
+            return new ClickTogglesCheckBox(caption, parent);
         case layout::Kind::Picture: {
             auto* picture = new QLabel(parent);
             picture->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -22,6 +23,16 @@ class LinkLabel final : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A check box that code can grey (the third state) but that a click only
+// ticks or clears: a click ticks a clear box and clears a ticked or greyed one.
+class ClickTogglesCheckBox final : public QCheckBox {
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    void nextCheckState() override;
 };
 
 // Twips to Qt's device-independent pixels: 15 twips make one pixel at 96 DPI,

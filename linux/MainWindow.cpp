@@ -186,16 +186,8 @@ void MainWindow::connectControls() {
             widgets_.get<QRadioButton>(name), &QRadioButton::clicked,
             [this, option = option] { runHandler([&] { form().optionClickedByUser(option); }); });
     }
-    auto* sysTray = widgets_.get<QCheckBox>("chkSysTray");
-    QObject::connect(sysTray, &QCheckBox::clicked, [this, sysTray] {
-        // A click on a greyed box ticks it, as on Windows: the user's clicks
-        // only ever tick or clear.
-        if (sysTray->checkState() == Qt::PartiallyChecked) {
-            sysTray->setCheckState(Qt::Checked);
-        }
-        sysTray->setTristate(false);
-        runHandler([&] { form().sysTrayChangedByUser(); });
-    });
+    QObject::connect(widgets_.get<QCheckBox>("chkSysTray"), &QCheckBox::clicked,
+                     [this] { runHandler([&] { form().sysTrayChangedByUser(); }); });
 }
 
 QComboBox* MainWindow::list(ListId id) const {
@@ -341,6 +333,10 @@ void MainWindow::show() {
     if (minimizedWhileHidden_) {
         frame_->showMinimized();
     } else {
+        // A window hidden while minimised keeps that state in Qt, and X maps
+        // it iconic; a showNormal() right after the show() is then undone
+        // once the map arrives. So the state is cleared before the show.
+        frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
         frame_->show();
         frame_->raise();
         frame_->activateWindow();

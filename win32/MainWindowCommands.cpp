@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "app/Skip.h"
 #include "resource.h"
+#include "ui/MainRoutes.h"
 #include "win32/MainWindow.h"
 
 namespace corvallo::win32 {
@@ -27,32 +28,6 @@ constexpr MenuRoute kMenuRoutes[] = {
     {ID_MNU_MAKEMONEY, &FrmMain::mnuMakeMoney_Click},
     {ID_MNU_POP, &FrmMain::mnuPop_Click},
     {ID_MNU_EXIT1, &FrmMain::mnuExit1_Click},
-};
-
-// Clicks on buttons (BN_CLICKED) and links (STN_CLICKED).
-struct ClickRoute {
-    std::string_view control;
-    int notification;
-    void (FrmMain::*handler)();
-};
-constexpr ClickRoute kClickRoutes[] = {
-    {"Label61", STN_CLICKED, &FrmMain::Label61_Click},
-    {"lblCobrand", STN_CLICKED, &FrmMain::lblCobrand_Click},
-    {"lblFullBrand", STN_CLICKED, &FrmMain::lblFullBrand_Click},
-    {"cmdExit", BN_CLICKED, &FrmMain::cmdExit_Click},
-    {"cmdSettings", BN_CLICKED, &FrmMain::cmdSettings_Click},
-    {"cmdCalculateMoonPhase", BN_CLICKED, &FrmMain::cmdCalculateMoonPhase_Click},
-};
-
-// The lists the user can pick from; picking sends CBN_SELCHANGE.
-struct ListRoute {
-    std::string_view control;
-    ListId list;
-};
-constexpr ListRoute kListRoutes[] = {
-    {"cboHour", ListId::Hour},
-    {"cboMinute", ListId::Minute},
-    {"cboSecond", ListId::Second},
 };
 
 }  // namespace
@@ -82,16 +57,20 @@ void MainWindow::onMenuCommand(int id) {
 }
 
 void MainWindow::onControlCommand(std::string_view name, int notification) {
-    for (const ClickRoute& route : kClickRoutes) {
-        if (route.control == name && route.notification == notification) {
-            skipOnFailure([&] { (form().*route.handler)(); });
-            return;
+    // Buttons report a click as BN_CLICKED, links (notifying statics) as
+    // STN_CLICKED; both are 0.
+    if (notification == BN_CLICKED) {
+        for (const HandlerRoute& route : kClickRoutes) {
+            if (route.name == name) {
+                skipOnFailure([&] { (form().*route.handler)(); });
+                return;
+            }
         }
     }
     if (notification == CBN_SELCHANGE) {
-        for (const ListRoute& route : kListRoutes) {
-            if (route.control == name) {
-                skipOnFailure([&] { form().listChangedByUser(route.list); });
+        for (ListId list : kUserLists) {
+            if (listName(list) == name) {
+                skipOnFailure([&] { form().listChangedByUser(list); });
                 return;
             }
         }

@@ -7,30 +7,13 @@
 
 #include "platform/PlatformError.h"
 #include "resource.h"
+#include "ui/MainRoutes.h"
 #include "win32/Dpi.h"
 #include "win32/MainWindow.h"
 #include "win32/Utf16.h"
 
 namespace corvallo::win32 {
 namespace {
-
-std::string_view listName(ListId id) {
-    switch (id) {
-        case ListId::Date:
-            return "cboDate";
-        case ListId::Month:
-            return "cboMonth";
-        case ListId::Year:
-            return "cboYear";
-        case ListId::Hour:
-            return "cboHour";
-        case ListId::Minute:
-            return "cboMinute";
-        case ListId::Second:
-            return "cboSecond";
-    }
-    return {};
-}
 
 // Shows one of two stacked windows and hides the other; the one shown also
 // goes to the top of the z-order among its siblings.
