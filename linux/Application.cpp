@@ -7,6 +7,16 @@
 #include "linux/XdgPaths.h"
 
 namespace corvallo::qt {
+namespace {
+
+// A start at log-on (with /STARTUP) may come before the desktop's panel and
+// its notification area are up; a start by the user finds them running.
+std::chrono::milliseconds waitForNotificationArea(const std::string& commandLine) {
+    return commandLine.find("/STARTUP") != std::string::npos ? std::chrono::seconds(15)
+                                                             : std::chrono::milliseconds::zero();
+}
+
+}  // namespace
 
 // No window exists before start() has asked the single-instance guard: the
 // main window is made on the view's first use, after it.
@@ -14,7 +24,8 @@ Application::Application(int argc, char** argv, std::function<void()> endProcess
     : process_(argc, argv, std::move(endProcess)),
       store_(IniSettingsStore::forApplication(process_.appName())),
       startupEntry_(xdg::configHome() + "/autostart"),
-      mainWindow_(iconStore_, &QtTrayIcon::desktopHasNotificationArea),
+      mainWindow_(iconStore_, &QtTrayIcon::desktopHasNotificationArea,
+                  waitForNotificationArea(process_.commandLine())),
       aboutWindow_(mainWindow_),
       trayIcon_([this] { return mainWindow_.currentIcon(); },
                 [this](int mouseMessage) { mainWindow_.onTrayMouse(mouseMessage); }),

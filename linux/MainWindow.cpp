@@ -51,10 +51,16 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     onCloseBox();
 }
 
-MainWindow::MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNotificationArea)
+MainWindow::MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNotificationArea,
+                       std::chrono::milliseconds waitForNotificationArea)
     : iconStore_(iconStore),
       hasNotificationArea_(std::move(hasNotificationArea)),
-      widgets_(layout::mainWindow()) {}
+      widgets_(layout::mainWindow()),
+      waitForNotificationArea_(waitForNotificationArea) {
+    notificationAreaPoll_.setInterval(500);
+    QObject::connect(&notificationAreaPoll_, &QTimer::timeout,
+                     [this] { onNotificationAreaPoll(); });
+}
 
 MainWindow::~MainWindow() = default;
 
@@ -330,6 +336,7 @@ void MainWindow::bringPromotionToFront(Promotion label) {
 // A window that is hidden is minimized when it is shown next.
 void MainWindow::show() {
     ensureCreated();
+    onTaskBarInsteadOfTray_ = false;
     if (minimizedWhileHidden_) {
         frame_->showMinimized();
     } else {
@@ -357,6 +364,41 @@ void MainWindow::hide() {
 // so it waits minimised on the task bar instead; the user is told once.
 void MainWindow::minimiseWithoutNotificationArea() {
     frame_->showMinimized();
+    onTaskBarInsteadOfTray_ = true;
+    if (waitForNotificationArea_ > std::chrono::milliseconds::zero()) {
+        notificationAreaDeadline_ = std::chrono::steady_clock::now() + waitForNotificationArea_;
+        waitForNotificationArea_ = {};
+        notificationAreaPoll_.start();
+        return;
+    }
+    if (!notificationAreaPoll_.isActive()) {
+        tellAboutTaskBarOnce();
+    }
+}
+
+// Once a notification area appears, Qt puts the icon into it and the window
+// can go; when the user or the program has brought the window back
+// meanwhile, there is nothing left to do.
+void MainWindow::onNotificationAreaPoll() {
+    // A window the user has restored from the task bar and is working in stays.
+    if (!frame_ || !onTaskBarInsteadOfTray_ ||
+        (!frame_->isMinimized() && frame_->isActiveWindow())) {
+        notificationAreaPoll_.stop();
+        return;
+    }
+    if (hasNotificationArea_()) {
+        notificationAreaPoll_.stop();
+        onTaskBarInsteadOfTray_ = false;
+        frame_->hide();
+        return;
+    }
+    if (std::chrono::steady_clock::now() >= notificationAreaDeadline_) {
+        notificationAreaPoll_.stop();
+        tellAboutTaskBarOnce();
+    }
+}
+
+void MainWindow::tellAboutTaskBarOnce() {
     if (toldAboutTaskBar_) {
         return;
     }
@@ -422,6 +464,7 @@ TrayMenuChoice MainWindow::popupTrayMenu() {
 void MainWindow::destroy() {
     destroyed_ = true;
     timer1_.stop();
+    notificationAreaPoll_.stop();
     if (frame_) {
         frame_->closingFromCode = true;
         frame_->hide();

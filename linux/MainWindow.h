@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -42,7 +43,11 @@ class MainWindow final : public MainView {
   public:
     // `iconStore` must outlive this object. `hasNotificationArea` tells
     // whether hiding the window leaves the user an icon to bring it back.
-    MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNotificationArea);
+    // The first time the window is hidden while there is none, it waits up to
+    // `waitForNotificationArea` for one before it settles on the task bar: at
+    // log-on the desktop's panel may start after the program.
+    MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNotificationArea,
+               std::chrono::milliseconds waitForNotificationArea = {});
     ~MainWindow() override;
 
     // The program whose handlers the window calls; set once, before program.start().
@@ -90,6 +95,8 @@ class MainWindow final : public MainView {
     void connectControls();
     void showPicture(std::string_view box, int tipIndex);
     void minimiseWithoutNotificationArea();
+    void onNotificationAreaPoll();
+    void tellAboutTaskBarOnce();
     [[nodiscard]] QComboBox* list(ListId id) const;
     [[nodiscard]] FrmMain& form() const;
 
@@ -100,9 +107,14 @@ class MainWindow final : public MainView {
     std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<QMenu> trayMenu_;
     QTimer timer1_;
+    QTimer notificationAreaPoll_;
+    std::chrono::milliseconds waitForNotificationArea_;
+    std::chrono::steady_clock::time_point notificationAreaDeadline_;
     QIcon icon_;
     bool minimizedWhileHidden_ = false;
     bool toldAboutTaskBar_ = false;
+    // Minimised for want of a notification area, until shown again.
+    bool onTaskBarInsteadOfTray_ = false;
     bool destroyed_ = false;
 };
 

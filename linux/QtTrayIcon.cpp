@@ -10,7 +10,11 @@ constexpr int kRightButtonUp = 0x0205;
 }  // namespace
 
 QtTrayIcon::QtTrayIcon(std::function<QIcon()> icon, std::function<void(int)> onMouse)
-    : icon_(std::move(icon)), onMouse_(std::move(onMouse)) {}
+    : icon_(std::move(icon)), onMouse_(std::move(onMouse)) {
+    waitForNotificationArea_.setInterval(1000);
+    QObject::connect(&waitForNotificationArea_, &QTimer::timeout,
+                     [this] { showOnceNotificationAreaIsUp(); });
+}
 
 QtTrayIcon::~QtTrayIcon() = default;
 
@@ -25,13 +29,28 @@ void QtTrayIcon::add(const std::string& tooltip) {
     }
     trayIcon_->setIcon(icon_());
     trayIcon_->setToolTip(QString::fromStdString(tooltip));
-    // Where no notification area runs yet, Qt docks the icon as soon as one
-    // appears (and again after the notification area restarts).
     trayIcon_->show();
     present_ = true;
+    // Qt docks the icon again when a notification area restarts, but not
+    // when there was none at all when it was shown: at log-on the desktop's
+    // panel may come up after the program.
+    if (!desktopHasNotificationArea()) {
+        waitForNotificationArea_.start();
+    }
+}
+
+void QtTrayIcon::showOnceNotificationAreaIsUp() {
+    if (!present_) {
+        waitForNotificationArea_.stop();
+    } else if (desktopHasNotificationArea()) {
+        waitForNotificationArea_.stop();
+        trayIcon_->hide();
+        trayIcon_->show();
+    }
 }
 
 void QtTrayIcon::remove() {
+    waitForNotificationArea_.stop();
     if (trayIcon_) {
         trayIcon_->hide();
     }
@@ -46,18 +65,26 @@ bool QtTrayIcon::desktopHasNotificationArea() {
 // which opens its own, as it does on Windows. A single click counts as a
 // double-click, because StatusNotifierItem hosts report only single clicks
 // and a Linux user expects a click on the icon to bring the window back.
+//
+// The program runs once the icon's own mouse event has returned: on X11 the
+// icon is a widget that remove() deletes, and deleting it inside its own
+// mouse press (a click that brings the window back, or the popup's Show or
+// Exit) crashes Qt when it goes on handling that press.
 void QtTrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason) {
+    int mouseMessage = 0;
     switch (reason) {
         case QSystemTrayIcon::DoubleClick:
         case QSystemTrayIcon::Trigger:
-            onMouse_(kLeftDoubleClick);
+            mouseMessage = kLeftDoubleClick;
             break;
         case QSystemTrayIcon::Context:
-            onMouse_(kRightButtonUp);
+            mouseMessage = kRightButtonUp;
             break;
         default:
-            break;
+            return;
     }
+    QMetaObject::invokeMethod(
+        trayIcon_.get(), [this, mouseMessage] { onMouse_(mouseMessage); }, Qt::QueuedConnection);
 }
 
 }  // namespace corvallo::qt
