@@ -1,7 +1,9 @@
 #include "linux/AboutWindow.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "linux/IconStoreWindow.h"
 #include "linux/LayoutWidgets.h"
@@ -42,6 +44,12 @@ void AboutWindow::showModal(FrmAbout& form) {
     auto* icon = widgets.get<QLabel>("picIcon");
     icon->setPixmap(IconStoreWindow::programIcon().pixmap(32, 32));
 
+    // Centred on the screen, as the main window is. Left to Qt, a dialog goes
+    // over its parent's centre by a guess at the window frame, which misses
+    // by tens of pixels where the frame is not what Qt guessed.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    }
     dialog.exec();
     dialog_.reset();
 }
