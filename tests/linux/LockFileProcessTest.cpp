@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,60 +16,65 @@
 namespace corvallo {
 namespace {
 
+namespace fs = std::filesystem;
 using test::TempFolder;
 
 const char* const kArgv[] = {"corvallo"};
+
+// Starts `program` as a probe with the arguments and returns its report.
+std::string probe(const std::string& program, std::vector<std::string> arguments,
+                  const std::string& report) {
+    test::ScopedEnvironment variable(test::kProbeReportVariable, report.c_str());
+    arguments.insert(arguments.begin(), program);
+    std::vector<char*> argv;
+    for (auto& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+    return test::fileText(report);
+}
+
+TEST(LockFileProcessNamesTest, ReportsTheExecutablesNameFolderAndArguments) {
+    TempFolder folder;
+    const std::string programFolder = folder / "Mein Prögramm";
+    fs::create_directories(programFolder);
+    std::string current = programFolder + "/probe";
+    fs::copy_file("/proc/self/exe", current);
+    struct Case {
+        std::string fileName;
+        std::vector<std::string> arguments;
+        std::string report;  // app name, folder, command line
+    };
+    const std::vector<Case> cases = {
+        {"corvallo", {}, "corvallo\n" + programFolder + "\n"},
+        {"Corvallo.bin", {"/STARTUP"}, "Corvallo\n" + programFolder + "\n/STARTUP"},
+        {"my.app.v2", {"a", "b  c", "Zürich"}, "my.app\n" + programFolder + "\na b  c Zürich"},
+        {".corvallo", {""}, ".corvallo\n" + programFolder + "\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fileName);
+        fs::rename(current, programFolder + "/" + c.fileName);
+        current = programFolder + "/" + c.fileName;
+        // Started through a symbolic link: the name is the file's own.
+        fs::remove(folder / "link");
+        fs::create_symlink(current, folder / "link");
+        EXPECT_EQ(probe(folder / "link", c.arguments, folder / "report"), c.report);
+    }
+}
 
 class LockFileProcessTest : public ::testing::Test {
   protected:
     TempFolder runtime_;
     test::ScopedEnvironment variable_{"XDG_RUNTIME_DIR", runtime_.path().c_str()};
 };
-
-TEST(LockFileProcessNamesTest, ReportsTheExecutablesNameFolderAndArguments) {
-    TempFolder folder;
-    const std::string programFolder = folder / "Mein Prögramm";
-    std::filesystem::create_directories(programFolder);
-    std::string current = programFolder + "/probe";
-    std::filesystem::copy_file("/proc/self/exe", current);
-    std::filesystem::permissions(current, std::filesystem::perms::owner_all);
-
-    struct Case {
-        std::string fileName;
-        std::vector<std::string> arguments;
-        std::string appName;
-        std::string commandLine;
-    };
-    const std::vector<Case> cases = {
-        {"corvallo", {}, "corvallo", ""},
-        {"Corvallo.bin", {"/STARTUP"}, "Corvallo", "/STARTUP"},
-        {"my.app.v2", {"a", "b  c", "Zürich"}, "my.app", "a b  c Zürich"},
-        {".corvallo", {""}, ".corvallo", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.fileName);
-        const std::string path = programFolder + "/" + c.fileName;
-        std::filesystem::rename(current, path);
-        current = path;
-        // Started through a symbolic link: the name is the file's own.
-        const std::string link = folder / "link";
-        std::filesystem::remove(link);
-        std::filesystem::create_symlink(path, link);
-
-        const auto report = test::runProbe(link, c.arguments, folder / "report");
-        EXPECT_EQ(report.appName, c.appName);
-        EXPECT_EQ(report.exeFolder, programFolder);
-        EXPECT_EQ(report.commandLine, c.commandLine);
-    }
-}
-
-TEST(LockFileProcessExitTest, ExitCallsTheEndOfTheProgram) {
-    int calls = 0;
-    LockFileProcess process(1, kArgv, [&] { ++calls; });
-    EXPECT_EQ(calls, 0);
-    process.exit();
-    EXPECT_EQ(calls, 1);
-}
 
 TEST_F(LockFileProcessTest, SecondObjectFindsTheFirstUntilItIsGone) {
     auto first = std::make_unique<LockFileProcess>(1, kArgv, [] {});
@@ -84,58 +88,42 @@ TEST_F(LockFileProcessTest, SecondObjectFindsTheFirstUntilItIsGone) {
     }
     LockFileProcess third(1, kArgv, [] {});
     EXPECT_FALSE(third.anotherInstanceRunning());
-    EXPECT_FALSE(third.anotherInstanceRunning());
-    EXPECT_TRUE(std::filesystem::exists(runtime_ / (third.appName() + ".lock")));
+    EXPECT_TRUE(fs::exists(runtime_ / (third.appName() + ".lock")));
 }
 
 TEST_F(LockFileProcessTest, UnusableLockFileLetsTheProgramRun) {
-    LockFileProcess probe(1, kArgv, [] {});
-    const std::string lock = runtime_ / (probe.appName() + ".lock");
-    std::filesystem::create_directories(runtime_ / "target");
-    test::writeFile(runtime_ / "file", "x");
-    struct Case {
-        const char* label;
-        std::function<void()> spoil;
-    };
-    const std::vector<Case> cases = {
-        {"symbolic link", [&] { std::filesystem::create_symlink(runtime_ / "target", lock); }},
-        {"folder", [&] { std::filesystem::create_directory(lock); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
-        std::filesystem::remove(lock);
-        c.spoil();
+    const std::string lock = runtime_ / (LockFileProcess(1, kArgv, [] {}).appName() + ".lock");
+    fs::create_directories(runtime_ / "target");
+    for (const bool link : {true, false}) {
+        SCOPED_TRACE(link ? "symbolic link" : "folder");
+        fs::remove(lock);
+        link ? fs::create_symlink(runtime_ / "target", lock) : void(fs::create_directory(lock));
         LockFileProcess first(1, kArgv, [] {});
         LockFileProcess second(1, kArgv, [] {});
         EXPECT_FALSE(first.anotherInstanceRunning());
         EXPECT_FALSE(second.anotherInstanceRunning());
     }
-    EXPECT_TRUE(std::filesystem::is_empty(runtime_ / "target"));
+    EXPECT_TRUE(fs::is_empty(runtime_ / "target"));
     // A runtime folder that is a file.
+    test::writeFile(runtime_ / "file", "x");
     test::ScopedEnvironment broken("XDG_RUNTIME_DIR", (runtime_ / "file").c_str());
-    LockFileProcess third(1, kArgv, [] {});
-    EXPECT_FALSE(third.anotherInstanceRunning());
+    EXPECT_FALSE(LockFileProcess(1, kArgv, [] {}).anotherInstanceRunning());
 }
 
 // Copies started at the same instant: every child waits on a pipe until the
 // parent closes it, asks, reports, and holds its lock until all have asked.
 TEST_F(LockFileProcessTest, OfTwentyCopiesStartedTogetherExactlyOneRuns) {
     constexpr int kCopies = 20;
-    int start[2];
-    int answers[2];
-    int release[2];
-    ASSERT_EQ(pipe(start), 0);
-    ASSERT_EQ(pipe(answers), 0);
-    ASSERT_EQ(pipe(release), 0);
+    int start[2], answers[2], release[2];
+    ASSERT_EQ(pipe(start) | pipe(answers) | pipe(release), 0);
     std::vector<pid_t> children;
     for (int i = 0; i < kCopies; ++i) {
         const pid_t child = fork();
-        ASSERT_GE(child, 0);
         if (child == 0) {
             close(start[1]);
             close(release[1]);
             char byte = 0;
-            (void)read(start[0], &byte, 1);  // returns 0 once the parent closes
+            (void)read(start[0], &byte, 1);  // returns once the parent closes
             LockFileProcess process(1, kArgv, [] {});
             const char answer = process.anotherInstanceRunning() ? 'T' : 'F';
             (void)write(answers[1], &answer, 1);
@@ -144,21 +132,19 @@ TEST_F(LockFileProcessTest, OfTwentyCopiesStartedTogetherExactlyOneRuns) {
         }
         children.push_back(child);
     }
-    close(start[0]);
-    close(answers[1]);
-    close(release[0]);
-    close(start[1]);
-
+    for (const int end : {start[0], answers[1], release[0], start[1]}) {
+        close(end);
+    }
     std::string received;
     char answer = 0;
     while (received.size() < kCopies && read(answers[0], &answer, 1) == 1) {
         received += answer;
     }
     close(release[1]);
+    close(answers[0]);
     for (const pid_t child : children) {
         waitpid(child, nullptr, 0);
     }
-    close(answers[0]);
     EXPECT_EQ(received.size(), std::size_t(kCopies));
     EXPECT_EQ(std::count(received.begin(), received.end(), 'F'), 1) << received;
 }

