@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: the core natively (plain and under AddressSanitizer and
-# UndefinedBehaviorSanitizer), the core's fuzz targets over their committed
+# Runs every test: the core and the Linux program natively (their end-to-end
+# tests on Xvfb), the core again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the core's fuzz targets over their committed
 # corpora (scripts/fuzz.sh fuzzes for longer), then the Windows program's
 # tests under Wine.
 set -euo pipefail
