@@ -10,11 +10,7 @@ constexpr int kRightButtonUp = 0x0205;
 }  // namespace
 
 QtTrayIcon::QtTrayIcon(std::function<QIcon()> icon, std::function<void(int)> onMouse)
-    : icon_(std::move(icon)), onMouse_(std::move(onMouse)) {
-    waitForNotificationArea_.setInterval(1000);
-    QObject::connect(&waitForNotificationArea_, &QTimer::timeout,
-                     [this] { showOnceNotificationAreaIsUp(); });
-}
+    : icon_(std::move(icon)), onMouse_(std::move(onMouse)) {}
 
 QtTrayIcon::~QtTrayIcon() = default;
 
@@ -29,28 +25,13 @@ void QtTrayIcon::add(const std::string& tooltip) {
     }
     trayIcon_->setIcon(icon_());
     trayIcon_->setToolTip(QString::fromStdString(tooltip));
+    // Where no notification area runs yet, Qt docks the icon as soon as one
+    // appears, and again after the notification area restarts.
     trayIcon_->show();
     present_ = true;
-    // Qt docks the icon again when a notification area restarts, but not
-    // when there was none at all when it was shown: at log-on the desktop's
-    // panel may come up after the program.
-    if (!desktopHasNotificationArea()) {
-        waitForNotificationArea_.start();
-    }
-}
-
-void QtTrayIcon::showOnceNotificationAreaIsUp() {
-    if (!present_) {
-        waitForNotificationArea_.stop();
-    } else if (desktopHasNotificationArea()) {
-        waitForNotificationArea_.stop();
-        trayIcon_->hide();
-        trayIcon_->show();
-    }
 }
 
 void QtTrayIcon::remove() {
-    waitForNotificationArea_.stop();
     if (trayIcon_) {
         trayIcon_->hide();
     }

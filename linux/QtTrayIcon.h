@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -29,12 +28,10 @@ class QtTrayIcon final : public TrayIcon {
 
   private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
-    void showOnceNotificationAreaIsUp();
 
     std::function<QIcon()> icon_;
     std::function<void(int)> onMouse_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
-    QTimer waitForNotificationArea_;
     bool present_ = false;
 };
 
