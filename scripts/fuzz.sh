@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
-targets=(text_conversions date_text scramble form_load)
+targets=(text_conversions date_text scramble form_load ini_document)
 
 bash scripts/install-deps.sh
 cmake --preset linux-fuzz >/dev/null
