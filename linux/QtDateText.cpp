@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QStringList>
 
+#include "platform/DatePattern.h"
+
 namespace corvallo {
 
 namespace {
@@ -26,29 +28,13 @@ std::optional<std::chrono::year_month_day> readAs(const QLocale& locale, const Q
                                        std::chrono::day{unsigned(date.day())}};
 }
 
-}  // namespace
-
-QString QtDateText::withFourDigitYear(const QString& format) {
-    QString result;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size();) {
-        const QChar c = format[i];
-        if (c == u'\'') {
-            quoted = !quoted;
-            result += c;
-            ++i;
-        } else if (c == u'y' && !quoted) {
-            while (i < format.size() && format[i] == u'y') {
-                ++i;
-            }
-            result += u"yyyy";
-        } else {
-            result += c;
-            ++i;
-        }
-    }
-    return result;
+// The locale's own pattern with the year widened to four digits.
+QString withFourDigitYear(const QString& format) {
+    return QString::fromStdU16String(
+        corvallo::withFourDigitYear<char16_t>(format.toStdU16String()));
 }
+
+}  // namespace
 
 std::string QtDateText::format(std::chrono::year_month_day date) const {
     if (!date.ok() || date.year() < std::chrono::year{1}) {

@@ -28,10 +28,6 @@ class QtDateText final : public DateText {
     [[nodiscard]] std::optional<std::chrono::year_month_day> parse(
         std::string_view text) const override;
 
-    // The format with every year field ("yy", "yyyy") made "yyyy". Text in
-    // single quotes is literal and stays as it is.
-    [[nodiscard]] static QString withFourDigitYear(const QString& format);
-
   private:
     QLocale locale_;
 };

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-#include "win32/DatePattern.h"
+#include "platform/DatePattern.h"
 #include "win32/Utf16.h"
 
 namespace corvallo {
@@ -24,7 +24,7 @@ std::string Win32DateText::format(std::chrono::year_month_day date) const {
                         static_cast<int>(picture.size())) == 0) {
         return {};
     }
-    const std::wstring fourDigitPicture = win32::withFourDigitYear(picture.data());
+    const std::wstring fourDigitPicture = withFourDigitYear<wchar_t>(picture.data());
 
     SYSTEMTIME time{};
     time.wYear = static_cast<WORD>(static_cast<int>(date.year()));
