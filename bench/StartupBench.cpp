@@ -13,7 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
+
 namespace {
+
+using corvallo::bench::median;
 
 struct Sample {
     double startMs = 0;
@@ -92,12 +96,6 @@ bool measure(const std::wstring& path, int idleSeconds, Sample& sample) {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return true;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 }  // namespace

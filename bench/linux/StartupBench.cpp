@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+#include "../Median.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -188,9 +190,7 @@ double median(const std::vector<Sample>& samples, Field field) {
     for (const Sample& sample : samples) {
         values.push_back(sample.*field);
     }
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return corvallo::bench::median(std::move(values));
 }
 
 }  // namespace
