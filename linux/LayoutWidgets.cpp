@@ -17,10 +17,6 @@
 namespace corvallo::qt {
 namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Foreground and background of one widget. Qt takes text colours from
 // different palette roles per kind of widget, so all of them are set.
 void applyColours(QWidget* widget, const layout::Control& control) {
@@ -106,6 +102,10 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 
 void ClickTogglesCheckBox::nextCheckState() {
     setCheckState(checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
+}
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int twipsToPixels(int twips) {

@@ -35,6 +35,9 @@ class ClickTogglesCheckBox final : public QCheckBox {
     void nextCheckState() override;
 };
 
+// Text of the layout (UTF-8) as Qt holds it.
+[[nodiscard]] QString toQString(std::string_view text);
+
 // Twips to Qt's device-independent pixels: 15 twips make one pixel at 96 DPI,
 // and Qt scales those pixels to the screen itself.
 [[nodiscard]] int twipsToPixels(int twips);

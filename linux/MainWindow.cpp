@@ -24,21 +24,10 @@
 #include "ui/MainRoutes.h"
 
 namespace corvallo::qt {
-namespace {
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Runs a handler of the core for an event of the user, the timer or the icon.
-// Every handler is a run of steps that skip their own failures; this also
-// keeps an exception from unwinding through Qt's event dispatch.
-template <class Handler>
-void runHandler(Handler&& handler) {
-    skipOnFailure(std::forward<Handler>(handler));
-}
-
-}  // namespace
+// Every handler of the core that an event of the user, the timer or the icon
+// runs goes through skipOnFailure: a handler is a run of steps that skip
+// their own failures, and no exception may unwind through Qt's event dispatch.
 
 void MainFrame::closeEvent(QCloseEvent* event) {
     if (closingFromCode || !onCloseBox) {
@@ -104,7 +93,7 @@ void MainWindow::create() {
     frame_->setCentralWidget(client);
     createMenus();
     frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    frame_->onCloseBox = [this] { runHandler([&] { form().close(CloseReason::UserClose); }); };
+    frame_->onCloseBox = [this] { skipOnFailure([&] { form().close(CloseReason::UserClose); }); };
     connectControls();
     // The window first appears in the middle of the screen, as on Windows;
     // its size is known once the layout has settled.
@@ -115,7 +104,7 @@ void MainWindow::create() {
     timer1_.setInterval(1000);
     timer1_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer1_, &QTimer::timeout,
-                     [this] { runHandler([&] { form().Timer1_Timer(); }); });
+                     [this] { skipOnFailure([&] { form().Timer1_Timer(); }); });
     timer1_.start();
 }
 
@@ -146,7 +135,7 @@ void MainWindow::createMenus() {
         if (handler != nullptr) {
             // A top-level item without children is a command of its own.
             QObject::connect(menu->menuAction(), &QAction::triggered,
-                             [this, handler] { runHandler([&] { (form().*handler)(); }); });
+                             [this, handler] { skipOnFailure([&] { (form().*handler)(); }); });
         }
         for (const layout::MenuItem& item : widgets_.layout().menus) {
             if (item.parent != top.name) {
@@ -161,7 +150,7 @@ void MainWindow::createMenus() {
             action->setVisible(item.visible);
             if (auto itemHandler = routeOf(item.name); itemHandler != nullptr && !isPopup) {
                 QObject::connect(action, &QAction::triggered, [this, itemHandler] {
-                    runHandler([&] { (form().*itemHandler)(); });
+                    skipOnFailure([&] { (form().*itemHandler)(); });
                 });
             }
         }
@@ -172,7 +161,7 @@ void MainWindow::connectControls() {
     for (const HandlerRoute& route : kClickRoutes) {
         QWidget* widget = widgets_.widget(route.name);
         auto handler = route.handler;
-        auto run = [this, handler] { runHandler([&] { (form().*handler)(); }); };
+        auto run = [this, handler] { skipOnFailure([&] { (form().*handler)(); }); };
         if (auto* link = dynamic_cast<LinkLabel*>(widget)) {
             link->onClick = run;
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
@@ -183,17 +172,18 @@ void MainWindow::connectControls() {
     // in code, which is what the core expects of a control's events.
     for (ListId id : kUserLists) {
         QObject::connect(list(id), &QComboBox::activated,
-                         [this, id] { runHandler([&] { form().listChangedByUser(id); }); });
+                         [this, id] { skipOnFailure([&] { form().listChangedByUser(id); }); });
     }
     const std::pair<const char*, OptionId> options[] = {{"optRun", OptionId::Run},
                                                         {"optDontRun", OptionId::DontRun}};
     for (const auto& [name, option] : options) {
-        QObject::connect(
-            widgets_.get<QRadioButton>(name), &QRadioButton::clicked,
-            [this, option = option] { runHandler([&] { form().optionClickedByUser(option); }); });
+        QObject::connect(widgets_.get<QRadioButton>(name), &QRadioButton::clicked,
+                         [this, option = option] {
+                             skipOnFailure([&] { form().optionClickedByUser(option); });
+                         });
     }
     QObject::connect(widgets_.get<QCheckBox>("chkSysTray"), &QCheckBox::clicked,
-                     [this] { runHandler([&] { form().sysTrayChangedByUser(); }); });
+                     [this] { skipOnFailure([&] { form().sysTrayChangedByUser(); }); });
 }
 
 QComboBox* MainWindow::list(ListId id) const {
@@ -473,11 +463,11 @@ void MainWindow::destroy() {
 }
 
 void MainWindow::onTrayMouse(int mouseMessage) {
-    runHandler([&] { form().picHook_MouseDown(mouseMessage); });
+    skipOnFailure([&] { form().picHook_MouseDown(mouseMessage); });
 }
 
 void MainWindow::onCloseRequest(CloseReason reason) {
-    runHandler([&] { form().close(reason); });
+    skipOnFailure([&] { form().close(reason); });
 }
 
 }  // namespace corvallo::qt
