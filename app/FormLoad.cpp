@@ -1,6 +1,7 @@
 #include <string>
 
 #include "app/Skip.h"
+#include "app/StartupSwitch.h"
 #include "settings/PanelSettings.h"
 #include "settings/TextConversions.h"
 #include "tips/ShowRandomTip.h"
@@ -52,8 +53,7 @@ void FrmMain::Form_Load() {
     // A start from the log-on entry goes straight to the notification area
     // when the user asked for that.
     skipOnFailure([&] {
-        if (view().sysTrayValue() == 1 &&
-            ports_.process.commandLine().find("/STARTUP") != std::string::npos) {
+        if (view().sysTrayValue() == 1 && hasStartupSwitch(ports_.process.commandLine())) {
             MinimizeToTray();
             startedInTray_ = true;
         }

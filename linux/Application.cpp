@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <csignal>
 
+#include "app/StartupSwitch.h"
 #include "linux/XdgPaths.h"
 
 namespace corvallo::qt {
@@ -12,8 +13,8 @@ namespace {
 // A start at log-on (with /STARTUP) may come before the desktop's panel and
 // its notification area are up; a start by the user finds them running.
 std::chrono::milliseconds waitForNotificationArea(const std::string& commandLine) {
-    return commandLine.find("/STARTUP") != std::string::npos ? std::chrono::seconds(15)
-                                                             : std::chrono::milliseconds::zero();
+    return hasStartupSwitch(commandLine) ? std::chrono::seconds(15)
+                                         : std::chrono::milliseconds::zero();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/AppTitle.h"
 #include "app/Skip.h"
+#include "app/StartupSwitch.h"
 #include "ui/FrmMain.h"
 
 namespace corvallo {
@@ -10,7 +11,7 @@ void FrmMain::SetRunAtStartup(const std::string& appName, const std::string& app
                               bool runAtStartup) {
     try {
         if (runAtStartup) {
-            ports_.startupEntry.write(appName, appPath, "/STARTUP");
+            ports_.startupEntry.write(appName, appPath, std::string(kStartupSwitch));
         } else {
             ports_.startupEntry.remove(appName);
         }
