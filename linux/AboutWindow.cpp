@@ -8,7 +8,7 @@
 #include "linux/IconStoreWindow.h"
 #include "linux/LayoutWidgets.h"
 #include "linux/MainWindow.h"
-#include "ui/FrmAbout.h"
+#include "core/app/AboutPresenter.h"
 
 namespace corvallo::qt {
 

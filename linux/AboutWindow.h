@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "ui/AboutView.h"
+#include "core/views/AboutView.h"
 
 namespace corvallo::qt {
 

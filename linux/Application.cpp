@@ -4,7 +4,7 @@
 #include <QSessionManager>
 #include <csignal>
 
-#include "app/StartupSwitch.h"
+#include "core/model/StartupSwitch.h"
 #include "linux/XdgPaths.h"
 
 namespace corvallo::qt {

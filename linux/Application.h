@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "app/Program.h"
-#include "app/SeededRandom.h"
+#include "core/app/Program.h"
+#include "core/model/SeededRandom.h"
 #include "linux/AboutWindow.h"
 #include "linux/IconStoreWindow.h"
 #include "linux/IniSettingsStore.h"
@@ -16,7 +16,7 @@
 #include "linux/QtTrayIcon.h"
 #include "linux/TerminationSignals.h"
 #include "linux/XdgAutostartEntry.h"
-#include "web/Latin1CodePage.h"
+#include "core/model/Latin1CodePage.h"
 
 namespace corvallo::qt {
 

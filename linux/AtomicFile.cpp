@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "linux/FileErrors.h"
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 
 namespace corvallo {
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 
 namespace corvallo {
 

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <memory>
 
-#include "ui/IconStoreView.h"
+#include "core/views/IconStoreView.h"
 
 class QWidget;
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "linux/XdgPaths.h"
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 
 namespace corvallo {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/Process.h"
+#include "core/ports/Process.h"
 
 namespace corvallo {
 

@@ -16,12 +16,12 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "app/AppTitle.h"
-#include "app/Program.h"
-#include "app/Skip.h"
+#include "core/model/ProgramName.h"
+#include "core/app/Program.h"
+#include "core/app/Steps.h"
 #include "linux/IconStoreWindow.h"
 #include "linux/TipPixmaps.h"
-#include "ui/MainRoutes.h"
+#include "core/views/Routes.h"
 
 namespace corvallo::qt {
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "linux/LayoutWidgets.h"
-#include "ui/FrmMain.h"
-#include "ui/MainView.h"
+#include "core/app/MainPresenter.h"
+#include "core/views/MainView.h"
 
 class QComboBox;
 class QMenu;

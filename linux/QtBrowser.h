@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Browser.h"
+#include "core/ports/Browser.h"
 
 namespace corvallo {
 

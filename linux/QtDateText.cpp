@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QStringList>
 
-#include "platform/DatePattern.h"
+#include "core/model/DatePattern.h"
 
 namespace corvallo {
 

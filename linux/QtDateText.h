@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DateText.h"
+#include "core/ports/DateText.h"
 
 namespace corvallo {
 

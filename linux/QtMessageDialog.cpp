@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <vector>
 
-#include "platform/MessageDialog.h"
+#include "core/ports/MessageDialog.h"
 
 namespace corvallo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/MessageDialog.h"
+#include "core/ports/MessageDialog.h"
 
 class QMessageBox;
 class QWidget;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/TrayIcon.h"
+#include "core/ports/TrayIcon.h"
 
 namespace corvallo::qt {
 

@@ -7,7 +7,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 
 namespace corvallo::qt {
 namespace {

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <stdexcept>
 
-#include "tips/TipCatalogue.h"
+#include "core/model/TipCatalogue.h"
 
 namespace corvallo::qt {
 

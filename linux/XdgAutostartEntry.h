@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/StartupEntry.h"
+#include "core/ports/StartupEntry.h"
 
 namespace corvallo {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "linux/FileErrors.h"
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 
 namespace corvallo::xdg {
 

@@ -2,7 +2,7 @@
 // it, and runs Qt's event loop until the program ends.
 #include <QApplication>
 
-#include "app/AppTitle.h"
+#include "core/model/ProgramName.h"
 #include "linux/Application.h"
 
 int main(int argc, char** argv) {

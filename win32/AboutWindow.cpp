@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
-#include "app/AppTitle.h"
-#include "app/Skip.h"
-#include "platform/PlatformError.h"
+#include "core/model/ProgramName.h"
+#include "core/app/Steps.h"
+#include "core/ports/PlatformError.h"
 #include "resource.h"
-#include "ui/FrmAbout.h"
+#include "core/app/AboutPresenter.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"
 

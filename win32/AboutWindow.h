@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "ui/AboutView.h"
+#include "core/views/AboutView.h"
 #include "win32/BaseWindow.h"
 #include "win32/LayoutControls.h"
 #include "win32/MainWindow.h"

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "app/AppTitle.h"
-#include "platform/PlatformError.h"
+#include "core/model/ProgramName.h"
+#include "core/ports/PlatformError.h"
 #include "resource.h"
 #include "win32/Utf16.h"
 

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "ui/IconStoreView.h"
+#include "core/views/IconStoreView.h"
 #include "win32/BaseWindow.h"
 
 namespace corvallo::win32 {

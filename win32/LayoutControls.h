@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/MainLayout.h"
+#include "core/views/MainLayout.h"
 
 namespace corvallo::win32 {
 

@@ -4,10 +4,10 @@
 
 #include <stdexcept>
 
-#include "app/AppTitle.h"
-#include "app/Program.h"
-#include "app/Skip.h"
-#include "platform/PlatformError.h"
+#include "core/model/ProgramName.h"
+#include "core/app/Program.h"
+#include "core/app/Steps.h"
+#include "core/ports/PlatformError.h"
 #include "resource.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/MainView.h"
+#include "core/views/MainView.h"
 #include "win32/BaseWindow.h"
 #include "win32/IconStoreWindow.h"
 #include "win32/LayoutControls.h"

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "app/Program.h"
-#include "app/Skip.h"
+#include "core/app/Program.h"
+#include "core/app/Steps.h"
 #include "resource.h"
-#include "ui/MainRoutes.h"
+#include "core/views/Routes.h"
 #include "win32/MainWindow.h"
 
 namespace corvallo::win32 {

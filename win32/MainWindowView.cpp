@@ -5,9 +5,9 @@
 
 #include <stdexcept>
 
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 #include "resource.h"
-#include "ui/MainRoutes.h"
+#include "core/views/Routes.h"
 #include "win32/Dpi.h"
 #include "win32/MainWindow.h"
 #include "win32/Utf16.h"

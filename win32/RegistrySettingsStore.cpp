@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 #include "win32/RegistryKey.h"
 #include "win32/SystemMessage.h"
 #include "win32/Utf16.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/StartupEntry.h"
+#include "core/ports/StartupEntry.h"
 
 namespace corvallo {
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 #include "resource.h"
 
 namespace corvallo::win32 {

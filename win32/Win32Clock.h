@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "platform/Clock.h"
+#include "core/ports/Clock.h"
 
 namespace corvallo {
 

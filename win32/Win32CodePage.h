@@ -4,7 +4,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "platform/CodePage.h"
+#include "core/ports/CodePage.h"
 
 namespace corvallo {
 

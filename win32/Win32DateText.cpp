@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-#include "platform/DatePattern.h"
+#include "core/model/DatePattern.h"
 #include "win32/Utf16.h"
 
 namespace corvallo {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/Process.h"
+#include "core/ports/Process.h"
 
 namespace corvallo {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/TrayIcon.h"
+#include "core/ports/TrayIcon.h"
 
 namespace corvallo::win32 {
 

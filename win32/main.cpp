@@ -5,8 +5,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "app/Program.h"
-#include "app/SeededRandom.h"
+#include "core/app/Program.h"
+#include "core/model/SeededRandom.h"
 #include "win32/AboutWindow.h"
 #include "win32/IconStoreWindow.h"
 #include "win32/MainWindow.h"

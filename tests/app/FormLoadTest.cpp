@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes/Harness.h"
-#include "tips/TipCatalogue.h"
-#include "web/Scramble.h"
+#include "core/model/TipCatalogue.h"
+#include "core/model/Scramble.h"
 
 namespace corvallo {
 namespace {

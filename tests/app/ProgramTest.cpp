@@ -1,8 +1,8 @@
-#include "app/Program.h"
+#include "core/app/Program.h"
 
 #include <gtest/gtest.h>
 
-#include "app/SeededRandom.h"
+#include "core/model/SeededRandom.h"
 #include "fakes/Harness.h"
 
 namespace corvallo {

@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/Browser.h"
-#include "platform/Clock.h"
-#include "platform/DateText.h"
-#include "platform/MessageDialog.h"
-#include "platform/Process.h"
-#include "platform/RandomSource.h"
-#include "platform/SettingsStore.h"
-#include "platform/StartupEntry.h"
-#include "platform/TrayIcon.h"
+#include "core/ports/Browser.h"
+#include "core/ports/Clock.h"
+#include "core/ports/DateText.h"
+#include "core/ports/MessageDialog.h"
+#include "core/ports/Process.h"
+#include "core/ports/RandomSource.h"
+#include "core/ports/SettingsStore.h"
+#include "core/ports/StartupEntry.h"
+#include "core/ports/TrayIcon.h"
 
 namespace corvallo::fakes {
 

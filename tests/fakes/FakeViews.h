@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/AboutView.h"
-#include "ui/FrmAbout.h"
-#include "ui/IconStoreView.h"
-#include "ui/MainView.h"
+#include "core/views/AboutView.h"
+#include "core/app/AboutPresenter.h"
+#include "core/views/IconStoreView.h"
+#include "core/views/MainView.h"
 
 namespace corvallo::fakes {
 

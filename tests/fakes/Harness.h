@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Program.h"
+#include "core/app/Program.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeViews.h"
-#include "web/Latin1CodePage.h"
+#include "core/model/Latin1CodePage.h"
 
 namespace corvallo::fakes {
 

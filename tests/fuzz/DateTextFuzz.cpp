@@ -9,9 +9,9 @@
 
 #include "FuzzCheck.h"
 #include "fakes/FakePorts.h"
-#include "web/Latin1CodePage.h"
-#include "web/Scramble.h"
-#include "web/UpdateReminder.h"
+#include "core/model/Latin1CodePage.h"
+#include "core/model/Scramble.h"
+#include "core/model/UpdateReminder.h"
 
 namespace {
 

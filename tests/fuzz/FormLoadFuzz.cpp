@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "app/AppTitle.h"
+#include "core/model/ProgramName.h"
 #include "fakes/Harness.h"
-#include "settings/TextConversions.h"
-#include "tips/TipCatalogue.h"
-#include "web/Scramble.h"
+#include "core/model/TextConversions.h"
+#include "core/model/TipCatalogue.h"
+#include "core/model/Scramble.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "web/Latin1CodePage.h"
-#include "web/Scramble.h"
-#include "web/Utf8.h"
+#include "core/model/Latin1CodePage.h"
+#include "core/model/Scramble.h"
+#include "core/model/Utf8.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "settings/TextConversions.h"
+#include "core/model/TextConversions.h"
 
 namespace {
 

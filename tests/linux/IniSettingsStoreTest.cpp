@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 
 namespace corvallo {
 namespace {

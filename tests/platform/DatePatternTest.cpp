@@ -1,4 +1,4 @@
-#include "platform/DatePattern.h"
+#include "core/model/DatePattern.h"
 
 #include <gtest/gtest.h>
 

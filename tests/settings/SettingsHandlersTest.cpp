@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/Harness.h"
-#include "settings/PanelSettings.h"
+#include "core/app/PanelSettings.h"
 
 namespace corvallo {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/TextConversions.h"
+#include "core/model/TextConversions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/Harness.h"
-#include "tips/TipCatalogue.h"
+#include "core/model/TipCatalogue.h"
 
 namespace corvallo {
 namespace {

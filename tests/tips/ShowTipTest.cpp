@@ -4,8 +4,8 @@
 #include <set>
 
 #include "fakes/Harness.h"
-#include "tips/ShowRandomTip.h"
-#include "tips/TipCatalogue.h"
+#include "core/app/TipPresenter.h"
+#include "core/model/TipCatalogue.h"
 
 namespace corvallo {
 namespace {

@@ -1,10 +1,10 @@
-#include "web/UpdateReminder.h"
+#include "core/model/UpdateReminder.h"
 
 #include <gtest/gtest.h>
 
 #include "fakes/Harness.h"
-#include "web/Scramble.h"
-#include "web/WebPages.h"
+#include "core/model/Scramble.h"
+#include "core/model/WebPages.h"
 
 namespace corvallo {
 namespace {

@@ -1,9 +1,9 @@
-#include "web/WebPages.h"
+#include "core/model/WebPages.h"
 
 #include <gtest/gtest.h>
 
 #include "fakes/Harness.h"
-#include "ui/FrmAbout.h"
+#include "core/app/AboutPresenter.h"
 
 namespace corvallo {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ThrowAwayKey.h"
-#include "platform/PlatformError.h"
+#include "core/ports/PlatformError.h"
 #include "win32/Utf16.h"
 
 namespace corvallo {
