@@ -69,12 +69,12 @@ void LoadSequence::goToTrayIfStartedAtLogOn() {
 
 void LoadSequence::fillLists() {
     const std::pair<ListId, std::vector<std::string>> lists[] = {
-        {ListId::Date, numbers(1, 31)},   {ListId::Month, monthNames()},
+        {ListId::Date, numbers(1, 31)},      {ListId::Month, monthNames()},
         {ListId::Year, numbers(1901, 2050)}, {ListId::Hour, numbers(0, 23)},
-        {ListId::Minute, numbers(0, 59)}, {ListId::Second, numbers(0, 59)},
+        {ListId::Minute, numbers(0, 59)},    {ListId::Second, numbers(0, 59)},
     };
-    for (const auto& [list, items] : lists) {
-        attempt([&] { view_.fillList(list, items); });
+    for (const auto& list : lists) {
+        attempt([&] { view_.fillList(list.first, list.second); });
     }
 }
 
@@ -100,11 +100,12 @@ void LoadSequence::storeDefaultsAndShowSettings() {
     }
     const auto today = ports_.clock.now().date;
     attempt([&] { settings_.writeDate(settings::kDate, today); });
-    const std::pair<std::string_view, const char*> defaults[] = {
-        {settings::kHour, "7"}, {settings::kMinute, "0"}, {settings::kSecond, "0"},
-        {settings::kCard, "1"}};
-    for (const auto& [key, value] : defaults) {
-        attempt([&] { settings_.write(key, value); });
+    const std::pair<std::string_view, const char*> defaults[] = {{settings::kHour, "7"},
+                                                                 {settings::kMinute, "0"},
+                                                                 {settings::kSecond, "0"},
+                                                                 {settings::kCard, "1"}};
+    for (const auto& setting : defaults) {
+        attempt([&] { settings_.write(setting.first, setting.second); });
     }
     attempt([&] { tips_.showRandomTip(); });
     attempt([&] { view_.bringPanelToFront(Panel::Settings); });

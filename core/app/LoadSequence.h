@@ -15,8 +15,8 @@ namespace corvallo {
 class LoadSequence {
   public:
     LoadSequence(const Ports& ports, MainView& view, Settings& settings,
-                 StartupOptions& startupOptions, SettingsPanel& settingsPanel,
-                 TrayPresenter& tray, TipPresenter& tips)
+                 StartupOptions& startupOptions, SettingsPanel& settingsPanel, TrayPresenter& tray,
+                 TipPresenter& tips)
         : ports_(ports),
           view_(view),
           settings_(settings),

@@ -4,8 +4,7 @@
 
 namespace corvallo {
 
-MainPresenter::MainPresenter(const Ports& ports, const Views& views,
-                             std::function<void()> onClosed)
+MainPresenter::MainPresenter(const Ports& ports, const Views& views, std::function<void()> onClosed)
     : ports_(ports),
       view_(views.main),
       settings_(ports.store, ports.dateText),
@@ -17,8 +16,7 @@ MainPresenter::MainPresenter(const Ports& ports, const Views& views,
       closing_(views.main, ports.messages, settingsPanel_, tray_, std::move(onClosed)),
       links_(ports.browser, ports.random, views.main, views.about),
       dailyDisplay_(ports.clock, views.main, settings_, tips_),
-      loadSequence_(ports_, views.main, settings_, startupOptions_, settingsPanel_, tray_, tips_) {
-}
+      loadSequence_(ports_, views.main, settings_, startupOptions_, settingsPanel_, tray_, tips_) {}
 
 void MainPresenter::perform(MainAction action) {
     switch (action) {

@@ -43,7 +43,12 @@ class MainPresenter {
     void tick() { dailyDisplay_.tick(); }
     void pickPromotion() { links_.pickPromotion(); }
 
+    // The parts, for callers that drive one job directly.
     [[nodiscard]] IconStore& iconStore() { return iconStore_; }
+    [[nodiscard]] TrayPresenter& tray() { return tray_; }
+    [[nodiscard]] TipPresenter& tips() { return tips_; }
+    [[nodiscard]] StartupOptions& startupOptions() { return startupOptions_; }
+    [[nodiscard]] SettingsPanel& settingsPanel() { return settingsPanel_; }
 
   private:
     const Ports& ports_;

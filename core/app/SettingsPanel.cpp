@@ -64,8 +64,8 @@ bool SettingsPanel::dateIsValid() {
         return true;
     }
     attempt([&] {
-        messages_.show({"Please Enter Correct Date !", MessageButtons::Ok,
-                        MessageIcon::Information, kAppTitle});
+        messages_.show({"Please Enter Correct Date !", MessageButtons::Ok, MessageIcon::Information,
+                        kAppTitle});
     });
     return false;
 }
@@ -99,9 +99,9 @@ void SettingsPanel::save() {
 }
 
 void SettingsPanel::load() {
-    startupOptions_.setTrayAtLogOn(
-        isTrueFlag(settings_.read(settings::kSystemTray, "False")) ? CheckState::Ticked
-                                                                    : CheckState::Clear);
+    startupOptions_.setTrayAtLogOn(isTrueFlag(settings_.read(settings::kSystemTray, "False"))
+                                       ? CheckState::Ticked
+                                       : CheckState::Clear);
     const bool autorun = toBoolean(settings_.read(settings::kAutorunStartUp, "False"));
     startupOptions_.selectOption(autorun ? StartupOption::Run : StartupOption::DontRun);
     for (const ListId list : {ListId::Hour, ListId::Minute, ListId::Second}) {

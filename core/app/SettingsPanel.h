@@ -42,9 +42,11 @@ class SettingsPanel {
     // not an entry of its list) and lets the failure through.
     void load();
 
-  private:
-    // Day and month of the hidden date lists, by list index.
+    // Checks day and month of the hidden date lists, by list index, and says
+    // so when they make no date.
     [[nodiscard]] bool dateIsValid();
+
+  private:
     void storeDisplayTime(ListId list);
     void selectStoredEntry(ListId list);
     void minimise();

@@ -63,9 +63,9 @@ void StartupOptions::writeStartupEntry(const std::string& appName, const std::st
     } catch (const StartupEntryError& error) {
         const char* what =
             error.stage() == StartupEntryError::Stage::OpeningKey ? " opening key" : " setting key";
-        messages_.show({"Error " + std::to_string(error.status()) + what + "\r\n" +
-                            error.description(),
-                        MessageButtons::Ok, MessageIcon::None, kAppTitle});
+        messages_.show(
+            {"Error " + std::to_string(error.status()) + what + "\r\n" + error.description(),
+             MessageButtons::Ok, MessageIcon::None, kAppTitle});
     } catch (const PlatformError& error) {
         messages_.show({std::to_string(error.status()) + " " + error.description(),
                         MessageButtons::Ok, MessageIcon::None, kAppTitle});

@@ -16,13 +16,9 @@ namespace corvallo {
 // Every object passed in must outlive the presenter.
 class StartupOptions {
   public:
-    StartupOptions(StartupEntry& entry, Process& process, MessageDialog& messages,
-                   MainView& view, Settings& settings)
-        : entry_(entry),
-          process_(process),
-          messages_(messages),
-          view_(view),
-          settings_(settings) {}
+    StartupOptions(StartupEntry& entry, Process& process, MessageDialog& messages, MainView& view,
+                   Settings& settings)
+        : entry_(entry), process_(process), messages_(messages), view_(view), settings_(settings) {}
 
     // The user clicked an option button; a click on the selected one applies
     // it again.

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "core/model/ProgramName.h"
+#include "core/model/Scramble.h"
 #include "core/model/Settings.h"
 #include "core/model/SettingsKeys.h"
-#include "core/model/Scramble.h"
 #include "core/model/WebPages.h"
 
 namespace corvallo {
@@ -87,8 +87,8 @@ void UpdateReminder::remindIfDue() {
     if (days >= -kReminderDays && days <= kReminderDays) {
         return;
     }
-    const MessageAnswer answer = messages_.show(
-        {kQuestion, MessageButtons::YesNo, MessageIcon::Information, kAppTitle});
+    const MessageAnswer answer =
+        messages_.show({kQuestion, MessageButtons::YesNo, MessageIcon::Information, kAppTitle});
     recordToday();
     if (answer == MessageAnswer::Yes) {
         openPage(browser_, WebPage::Download);

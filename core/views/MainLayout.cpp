@@ -134,10 +134,10 @@ void addSettingsPanel(std::vector<Control>& c) {
                              "Don't run at start-up");
     dontRun.checked = true;
     c.push_back(dontRun);
-    Control sysTray = choice("chkSysTray", Kind::CheckBox, "Frame3", {480, 525, 2760, 240},
-                             "Start at system tray");
-    sysTray.enabled = false;
-    c.push_back(sysTray);
+    Control trayAtLogOn = choice("chkSysTray", Kind::CheckBox, "Frame3", {480, 525, 2760, 240},
+                                 "Start at system tray");
+    trayAtLogOn.enabled = false;
+    c.push_back(trayAtLogOn);
 
     c.push_back(button("cmdCalculateMoonPhase", "fraSettings", {495, 4620, 6015, 495},
                        "Show Corvallo Tip", kBold9));
@@ -181,9 +181,9 @@ Window buildMainWindow() {
     addPromotionStrip(c);
 
     // Below the client area, which ends at 7320: never seen.
-    Control hook = base("picHook", Kind::Picture, "", {3240, 7440, 1095, 615});
-    hook.visible = false;
-    c.push_back(hook);
+    Control trayHook = base("picHook", Kind::Picture, "", {3240, 7440, 1095, 615});
+    trayHook.visible = false;
+    c.push_back(trayHook);
     c.push_back(dropDownList("cboDate", "", {2640, 7560, 900, 315}, false));
     c.push_back(dropDownList("cboMonth", "", {3840, 7560, 1380, 315}, false));
     c.push_back(dropDownList("cboYear", "", {5400, 7560, 1020, 315}, false));
@@ -227,8 +227,8 @@ Window buildAboutWindow() {
                      kBold, kDarkRed, Align::Left));
     c.push_back(text("Label2", Kind::Label, "", {720, 240, 2730, 240}, kWindowCaption, kBold975,
                      kRed, Align::Left));
-    c.push_back(text("lblHomePage", Kind::Link, "", {1320, 1920, 4650, 195},
-                     homePageCaption(), kBoldUnderlined, kRed, Align::Left));
+    c.push_back(text("lblHomePage", Kind::Link, "", {1320, 1920, 4650, 195}, homePageCaption(),
+                     kBoldUnderlined, kRed, Align::Left));
     c.push_back(text("Label6", Kind::Label, "", {240, 2400, 5655, 615},
                      "Home Business Opportunity. Start your own Internet business and make money "
                      "online. Get this software fully branded for your website.",

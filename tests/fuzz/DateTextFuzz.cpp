@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "fakes/FakePorts.h"
+#include "core/fakes/FakePorts.h"
 #include "core/model/Latin1CodePage.h"
 #include "core/model/Scramble.h"
 #include "core/model/UpdateReminder.h"
@@ -36,13 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a parsed date formats to a text that parses to the same date");
     }
 
-    if (const auto date = corvallo::modHelp::parseReminderDate(text, dateText)) {
+    if (const auto date = corvallo::parseReminderDate(text, dateText)) {
         require(date->ok(), "a reminder date read back is valid");
         // The check date goes through the store scrambled, as the reminder keeps it.
-        const std::string stored = corvallo::modHelp::ScrambleText(
-            corvallo::modHelp::reminderDateText(*date, dateText, codePage), codePage);
-        const std::string readBack = corvallo::modHelp::UnscrambleText(stored, codePage);
-        require(corvallo::modHelp::parseReminderDate(readBack, dateText) == date,
+        const std::string stored =
+            corvallo::scramble(corvallo::reminderDateText(*date, dateText, codePage), codePage);
+        const std::string readBack = corvallo::unscramble(stored, codePage);
+        require(corvallo::parseReminderDate(readBack, dateText) == date,
                 "a reminder date stored scrambled reads back to the same date");
     }
     return 0;

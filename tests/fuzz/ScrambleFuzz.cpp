@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "well-formed UTF-8 (and only that) decodes and encodes back to itself");
 
     // Scrambling: never more characters out than in, always well-formed.
-    const std::string scrambled = corvallo::modHelp::ScrambleText(text, codePage);
-    const std::string unscrambled = corvallo::modHelp::UnscrambleText(text, codePage);
+    const std::string scrambled = corvallo::scramble(text, codePage);
+    const std::string unscrambled = corvallo::unscramble(text, codePage);
     require(isWellFormedUtf8(scrambled), "scrambled text is well-formed UTF-8");
     require(isWellFormedUtf8(unscrambled), "unscrambled text is well-formed UTF-8");
     require(corvallo::decodeUtf8(scrambled).size() <= characters.size(),
@@ -83,10 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char32_t c : characters) {
         allUpTo170 = allUpTo170 && c <= 170;
     }
-    require(corvallo::modHelp::survivesScrambling(text, codePage) == allUpTo170,
+    require(corvallo::survivesScrambling(text, codePage) == allUpTo170,
             "with Latin-1, exactly the characters 0 to 170 survive scrambling");
     if (allUpTo170) {
-        require(corvallo::modHelp::UnscrambleText(scrambled, codePage) == text,
+        require(corvallo::unscramble(scrambled, codePage) == text,
                 "text of characters 0 to 170 unscrambles back to itself");
     }
     return 0;

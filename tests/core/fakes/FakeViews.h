@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/views/AboutView.h"
-#include "core/app/AboutPresenter.h"
 #include "core/views/IconStoreView.h"
 #include "core/views/MainView.h"
 
@@ -18,11 +17,11 @@ namespace corvallo::fakes {
 struct FakeMainView final : MainView {
     std::map<ListId, std::vector<std::string>> lists;
     std::map<ListId, int> selected;
-    int sysTray = 0;
-    bool sysTrayIsEnabled = false;
-    OptionId option = OptionId::DontRun;
+    CheckState trayAtLogOnState = CheckState::Clear;
+    bool trayAtLogOnIsEnabled = false;
+    StartupOption option = StartupOption::DontRun;
     int picture = 0;
-    int picture2 = 0;
+    int settingsPicture = 0;
     std::string description = "<layout text>";
     Panel front = Panel::Tip;
     Promotion promotion = Promotion::Cobrand;
@@ -60,15 +59,15 @@ struct FakeMainView final : MainView {
         const int index = listIndex(list);
         return index < 0 ? "" : listItem(list, index);
     }
-    [[nodiscard]] int sysTrayValue() const override { return sysTray; }
-    void setSysTrayValue(int value) override { sysTray = value; }
-    [[nodiscard]] bool sysTrayEnabled() const override { return sysTrayIsEnabled; }
-    void setSysTrayEnabled(bool enabled) override { sysTrayIsEnabled = enabled; }
-    [[nodiscard]] OptionId selectedOption() const override { return option; }
-    void selectOption(OptionId value) override { option = value; }
-    void setCardPicture(int index) override { picture = index; }
-    void setCardPicture2(int index) override { picture2 = index; }
-    void setCardDescription(const std::string& text) override { description = text; }
+    [[nodiscard]] CheckState trayAtLogOn() const override { return trayAtLogOnState; }
+    void setTrayAtLogOn(CheckState state) override { trayAtLogOnState = state; }
+    [[nodiscard]] bool trayAtLogOnEnabled() const override { return trayAtLogOnIsEnabled; }
+    void setTrayAtLogOnEnabled(bool enabled) override { trayAtLogOnIsEnabled = enabled; }
+    [[nodiscard]] StartupOption startupOption() const override { return option; }
+    void setStartupOption(StartupOption value) override { option = value; }
+    void setTipPicture(int index) override { picture = index; }
+    void setSettingsPicture(int index) override { settingsPicture = index; }
+    void setTipText(const std::string& text) override { description = text; }
     void bringPanelToFront(Panel panel) override { front = panel; }
     void bringPromotionToFront(Promotion label) override { promotion = label; }
     void show() override {
@@ -96,18 +95,24 @@ struct FakeAboutView final : AboutView {
     bool open = false;
     int opened = 0;
 
-    void showModal(FrmAbout& form) override {
+    void showModal(const std::function<void(AboutAction)>& perform) override {
         open = true;
         ++opened;
         for (const Click click : clicks) {
-            if (click == Click::Ok) {
-                form.cmdOK_Click();
-            } else if (click == Click::HomePage) {
-                form.lblHomePage_Click();
-            } else {
-                form.Label5_Click();
-            }
+            perform(*routeOf(kAboutRoutes, controlOf(click)));
         }
+    }
+    // The control each click lands on, so that the routing table is exercised.
+    static std::string_view controlOf(Click click) {
+        switch (click) {
+            case Click::Ok:
+                return "cmdOK";
+            case Click::HomePage:
+                return "lblHomePage";
+            case Click::MoreDetails:
+                break;
+        }
+        return "Label5";
     }
     void close() override { open = false; }
     [[nodiscard]] bool isOpen() const override { return open; }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/fakes/Harness.h"
 #include "core/model/SeededRandom.h"
-#include "fakes/Harness.h"
 
 namespace corvallo {
 namespace {
@@ -17,7 +17,8 @@ TEST(Program, SecondCopyIsRefusedAndTouchesNothing) {
     EXPECT_FALSE(h.start());
     ASSERT_EQ(h.messages.shown.size(), 1u);
     EXPECT_EQ(h.messages.shown[0].text, "Application is already running");
-    EXPECT_EQ(h.messages.shown[0].style, 64);
+    EXPECT_EQ(h.messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(h.messages.shown[0].icon, MessageIcon::Information);
     EXPECT_EQ(h.messages.shown[0].title, "Corvallo");
     EXPECT_EQ(h.process.exits, 1);
     EXPECT_TRUE(h.store.writes.empty());
@@ -60,9 +61,9 @@ TEST(Program, SeedDependsOnTheClock) {
 TEST(Program, EndClosesTheAboutWindowAndIconStore) {
     Harness h;
     ASSERT_TRUE(h.start());
-    h.form().picHook_MouseDown(0x0203);  // loads the icon store
+    h.main().trayGesture(TrayGesture::Activate);  // loads the icon store
     h.aboutView.open = true;
-    h.form().mnuExit1_Click();
+    h.main().perform(MainAction::Quit);
     EXPECT_FALSE(h.aboutView.open);
     EXPECT_FALSE(h.iconStore.open);
     EXPECT_EQ(h.process.exits, 1);

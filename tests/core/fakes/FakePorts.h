@@ -194,20 +194,15 @@ struct FakeTray final : TrayIcon {
 
 // Records every message box and answers from a script (OK when it runs out).
 struct ScriptedMessages final : MessageDialog {
-    struct Shown {
-        std::string text;
-        int style;
-        std::string title;
-    };
-    std::vector<Shown> shown;
-    std::deque<int> answers;
+    std::vector<Message> shown;
+    std::deque<MessageAnswer> answers;
 
-    int show(const std::string& text, int style, const std::string& title) override {
-        shown.push_back({text, style, title});
+    MessageAnswer show(const Message& message) override {
+        shown.push_back(message);
         if (answers.empty()) {
-            return mb::kIdOk;
+            return MessageAnswer::Ok;
         }
-        const int answer = answers.front();
+        const MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }

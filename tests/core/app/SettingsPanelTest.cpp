@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "fakes/Harness.h"
+#include "core/fakes/Harness.h"
 
 namespace corvallo {
 namespace {
 
 using fakes::Harness;
 
-TEST(SettingsPanel, ValidateDateRejectsOnlyImpossibleDays) {
+TEST(SettingsPanel, DateCheckRejectsOnlyImpossibleDays) {
     const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     for (int month = 0; month < 12; ++month) {
@@ -19,11 +19,12 @@ TEST(SettingsPanel, ValidateDateRejectsOnlyImpossibleDays) {
             h.mainView.setListIndex(ListId::Date, day);
             const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
             const bool impossible = (month == 1 && day >= 29) || (thirtyDays && day == 30);
-            EXPECT_EQ(h.form().ValidateDate(), !impossible);
+            EXPECT_EQ(h.main().settingsPanel().dateIsValid(), !impossible);
             if (impossible) {
                 ASSERT_EQ(h.messages.shown.size(), 1u);
                 EXPECT_EQ(h.messages.shown[0].text, "Please Enter Correct Date !");
-                EXPECT_EQ(h.messages.shown[0].style, 64);
+                EXPECT_EQ(h.messages.shown[0].buttons, MessageButtons::Ok);
+                EXPECT_EQ(h.messages.shown[0].icon, MessageIcon::Information);
             } else {
                 EXPECT_TRUE(h.messages.shown.empty());
             }
@@ -32,12 +33,12 @@ TEST(SettingsPanel, ValidateDateRejectsOnlyImpossibleDays) {
 }
 
 TEST(SettingsPanel, ShowTipButtonAndMenuApplyTheSettings) {
-    for (const bool viaMenu : {false, true}) {
-        SCOPED_TRACE(viaMenu ? "File, Show Corvallo Tip" : "button");
+    for (const char* control : {"cmdCalculateMoonPhase", "mnuCalculateMoonPhase"}) {
+        SCOPED_TRACE(control);
         Harness h;
         ASSERT_TRUE(h.start());  // first run: settings panel in front
-        h.form().optionClickedByUser(OptionId::Run);
-        viaMenu ? h.form().mnuCalculateMoonPhase_Click() : h.form().cmdCalculateMoonPhase_Click();
+        h.main().startupOptionClicked(StartupOption::Run);
+        h.main().perform(routeOf(kMainRoutes, control).value());
         EXPECT_EQ(h.store.at("AutorunStartUp"), "True");
         EXPECT_EQ(h.store.at("SystemTray"), "False");
         EXPECT_TRUE(h.tray.present);
@@ -52,7 +53,7 @@ TEST(SettingsPanel, RejectedDateStoresNothingAndKeepsTheWindow) {
     h.mainView.setListIndex(ListId::Month, 10);  // 31 November
     h.mainView.setListIndex(ListId::Date, 30);
     h.store.writes.clear();
-    h.form().cmdCalculateMoonPhase_Click();
+    h.main().perform(MainAction::ApplySettingsAndHideToTray);
     EXPECT_TRUE(h.store.writes.empty());
     EXPECT_TRUE(h.mainView.visible);
     EXPECT_EQ(h.mainView.front, Panel::Settings);
@@ -64,13 +65,13 @@ TEST(SettingsPanel, PanelStacking) {
     h.storeLaterRun("4", 1);
     ASSERT_TRUE(h.start());
     EXPECT_EQ(h.mainView.front, Panel::Tip);
-    h.form().cmdSettings_Click();
+    h.main().perform(MainAction::ShowSettings);
     EXPECT_EQ(h.mainView.front, Panel::Settings);
-    h.form().mnuSettings_Click();
+    h.main().perform(MainAction::ShowSettings);
     EXPECT_EQ(h.mainView.front, Panel::Settings);
-    h.form().close(CloseReason::UserClose);
+    h.main().close(CloseReason::CloseBox);
     EXPECT_EQ(h.mainView.front, Panel::Tip);
-    h.form().picHook_MouseDown(0x0203);
+    h.main().trayGesture(TrayGesture::Activate);
     EXPECT_EQ(h.mainView.front, Panel::Tip);
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fakes/Harness.h"
+#include "core/fakes/Harness.h"
 
 namespace corvallo {
 namespace {
@@ -18,18 +18,18 @@ struct Started : Harness {
 TEST(RunAtStartup, OptionButtonsWriteAndDeleteTheEntryAtOnce) {
     Started p;
     p.startupEntry.entries["Corvallo"] = "D:\\Elsewhere /STARTUP";
-    p.form().optionClickedByUser(OptionId::Run);
+    p.main().startupOptionClicked(StartupOption::Run);
     // Rewritten with the present folder.
     EXPECT_EQ(p.startupEntry.entries.at("Corvallo"), "C:\\Program Files\\Corvallo /STARTUP");
-    EXPECT_TRUE(p.mainView.sysTrayEnabled());
+    EXPECT_TRUE(p.mainView.trayAtLogOnEnabled());
 
-    p.mainView.setSysTrayValue(1);
-    p.form().optionClickedByUser(OptionId::DontRun);
+    p.mainView.setTrayAtLogOn(CheckState::Ticked);
+    p.main().startupOptionClicked(StartupOption::DontRun);
     EXPECT_FALSE(p.startupEntry.present("Corvallo"));
-    EXPECT_FALSE(p.mainView.sysTrayEnabled());
-    EXPECT_EQ(p.mainView.sysTray, 0);
+    EXPECT_FALSE(p.mainView.trayAtLogOnEnabled());
+    EXPECT_EQ(p.mainView.trayAtLogOnState, CheckState::Clear);
 
-    p.form().optionClickedByUser(OptionId::DontRun);  // nothing to delete: no message
+    p.main().startupOptionClicked(StartupOption::DontRun);  // nothing to delete: no message
     EXPECT_TRUE(p.messages.shown.empty());
 }
 
@@ -37,7 +37,7 @@ TEST(RunAtStartup, TheEntryIsNamedAfterTheExecutable) {
     Started p;
     p.process.name = "Tips";
     p.process.folder = "D:\\Tools";
-    p.form().optionClickedByUser(OptionId::Run);
+    p.main().startupOptionClicked(StartupOption::Run);
     EXPECT_EQ(p.startupEntry.entries.at("Tips"), "D:\\Tools /STARTUP");
     EXPECT_FALSE(p.startupEntry.present("Corvallo"));
 }
@@ -46,42 +46,44 @@ TEST(RunAtStartup, FailuresShowTheStatusAndTheCheckBoxStillChanges) {
     struct Case {
         const char* name;
         StartupEntryError error;
-        OptionId option;
+        StartupOption option;
         std::string message;
-        bool sysTrayEnabled;
+        bool trayAtLogOnEnabled;
     };
     using Stage = StartupEntryError::Stage;
     const Case cases[] = {
         {"key not writable, Run",
          {Stage::OpeningKey, 5, "Access is denied."},
-         OptionId::Run,
+         StartupOption::Run,
          "Error 5 opening key\r\nAccess is denied.",
          true},
         {"key not writable, Don't run",
          {Stage::OpeningKey, 5, "Access is denied."},
-         OptionId::DontRun,
+         StartupOption::DontRun,
          "Error 5 opening key\r\nAccess is denied.",
          false},
         {"value not writable",
          {Stage::SettingValue, 1013, ""},
-         OptionId::Run,
+         StartupOption::Run,
          "Error 1013 setting key\r\n",
          true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Started p;
-        p.mainView.setSysTrayEnabled(c.option == OptionId::DontRun);
-        p.mainView.setSysTrayValue(c.option == OptionId::DontRun ? 1 : 0);
+        p.mainView.setTrayAtLogOnEnabled(c.option == StartupOption::DontRun);
+        p.mainView.setTrayAtLogOn(c.option == StartupOption::DontRun ? CheckState::Ticked
+                                                                     : CheckState::Clear);
         p.startupEntry.failWith = c.error;
-        p.form().optionClickedByUser(c.option);
+        p.main().startupOptionClicked(c.option);
         ASSERT_EQ(p.messages.shown.size(), 1u);
         EXPECT_EQ(p.messages.shown[0].text, c.message);
-        EXPECT_EQ(p.messages.shown[0].style, 0);
+        EXPECT_EQ(p.messages.shown[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(p.messages.shown[0].icon, MessageIcon::None);
         EXPECT_EQ(p.messages.shown[0].title, "Corvallo");
-        EXPECT_EQ(p.mainView.sysTrayEnabled(), c.sysTrayEnabled);
-        if (c.option == OptionId::DontRun) {
-            EXPECT_EQ(p.mainView.sysTray, 0);
+        EXPECT_EQ(p.mainView.trayAtLogOnEnabled(), c.trayAtLogOnEnabled);
+        if (c.option == StartupOption::DontRun) {
+            EXPECT_EQ(p.mainView.trayAtLogOnState, CheckState::Clear);
         }
     }
 }

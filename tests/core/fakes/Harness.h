@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/app/Program.h"
-#include "fakes/FakePorts.h"
-#include "fakes/FakeViews.h"
+#include "core/fakes/FakePorts.h"
+#include "core/fakes/FakeViews.h"
 #include "core/model/Latin1CodePage.h"
 
 namespace corvallo::fakes {
@@ -28,9 +28,9 @@ struct Harness {
     Views views{mainView, aboutView, iconStore};
     Program program{ports, views};
 
-    // Starts the program; the form is reachable through form() afterwards.
+    // Starts the program; the main presenter is reachable through main() afterwards.
     bool start() { return program.start(); }
-    FrmMain& form() { return program.frmMain(); }
+    MainPresenter& main() { return program.main(); }
 
     [[nodiscard]] std::string today(int offsetDays = 0) const {
         return dateText.format(sys_days(clock.today()) + days(offsetDays));

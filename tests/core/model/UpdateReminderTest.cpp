@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/Harness.h"
+#include "core/fakes/Harness.h"
 #include "core/model/Scramble.h"
 #include "core/model/WebPages.h"
 
@@ -15,30 +15,30 @@ using namespace std::chrono;
 
 TEST(Scramble, ShiftsByEightyFiveAndDropsWhatDoesNotFit) {
     const Latin1CodePage latin1;
-    EXPECT_EQ(modHelp::ScrambleText("abc", latin1), "\u00b6\u00b7\u00b8");  // codes 182, 183, 184
-    EXPECT_EQ(modHelp::UnscrambleText("\u00b6\u00b7\u00b8", latin1), "abc");
-    EXPECT_EQ(modHelp::ScrambleText("a\u00c8b", latin1), "\u00b6\u00b7");  // code 200 disappears
-    EXPECT_EQ(modHelp::UnscrambleText("A\u00b6", latin1), "a");            // codes below 85 too
-    EXPECT_EQ(modHelp::ScrambleText("\u6771", latin1), "");                // not in the code page
+    EXPECT_EQ(scramble("abc", latin1), "\u00b6\u00b7\u00b8");  // codes 182, 183, 184
+    EXPECT_EQ(unscramble("\u00b6\u00b7\u00b8", latin1), "abc");
+    EXPECT_EQ(scramble("a\u00c8b", latin1), "\u00b6\u00b7");  // code 200 disappears
+    EXPECT_EQ(unscramble("A\u00b6", latin1), "a");            // codes below 85 too
+    EXPECT_EQ(scramble("\u6771", latin1), "");                // not in the code page
     for (const char* text : {"Duration", "12/9/2026", "09.12.2026", "2026-12-09", ""}) {
         SCOPED_TRACE(text);
-        const std::string scrambled = modHelp::ScrambleText(text, latin1);
+        const std::string scrambled = scramble(text, latin1);
         // Nothing of the text stays readable: every character leaves ASCII.
         for (const char byte : scrambled) {
             EXPECT_GE(static_cast<unsigned char>(byte), 0x80);
         }
-        EXPECT_EQ(modHelp::UnscrambleText(scrambled, latin1), text);
+        EXPECT_EQ(unscramble(scrambled, latin1), text);
     }
 }
 
 // Stores a last check `daysAgo` days before today (negative: in the future).
 struct Reminder : Harness {
-    std::string key() { return modHelp::ScrambleText("Duration", codePage); }
-    void storeLastCheck(int daysAgo) {
-        store.values[key()] = modHelp::ScrambleText(today(-daysAgo), codePage);
+    std::string key() { return scramble("Duration", codePage); }
+    void storeLastCheck(int daysAgo) { store.values[key()] = scramble(today(-daysAgo), codePage); }
+    std::string lastCheck() { return unscramble(store.at(key()), codePage); }
+    void run() {
+        UpdateReminder(store, clock, dateText, codePage, messages, browser).remindIfDue();
     }
-    std::string lastCheck() { return modHelp::UnscrambleText(store.at(key()), codePage); }
-    void run() { modHelp::CheckUpdateReminder(ports); }
 };
 
 TEST(UpdateReminder, AsksOnlyOutsideFourteenDaysEitherWay) {
@@ -52,7 +52,7 @@ TEST(UpdateReminder, AsksOnlyOutsideFourteenDaysEitherWay) {
         SCOPED_TRACE(testing::Message() << c.daysAgo << " days ago");
         Reminder r;
         r.storeLastCheck(c.daysAgo);
-        r.messages.answers = {mb::kIdNo};
+        r.messages.answers = {MessageAnswer::No};
         r.run();
         EXPECT_EQ(r.messages.shown.size(), c.asks ? 1u : 0u);
         EXPECT_EQ(r.lastCheck(), c.asks ? r.today() : r.today(-c.daysAgo));
@@ -63,17 +63,17 @@ TEST(UpdateReminder, AsksOnlyOutsideFourteenDaysEitherWay) {
 TEST(UpdateReminder, YesRecordsTodayThenOpensTheDownloadPage) {
     Reminder r;
     r.storeLastCheck(20);
-    r.messages.answers = {mb::kIdYes};
+    r.messages.answers = {MessageAnswer::Yes};
     r.run();
     ASSERT_EQ(r.messages.shown.size(), 1u);
     EXPECT_EQ(
         r.messages.shown[0].text,
         "There maybe an update to this software available\rDo you want to check for an update?");
-    EXPECT_EQ(r.messages.shown[0].style, 68);
+    EXPECT_EQ(r.messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(r.messages.shown[0].icon, MessageIcon::Information);
     EXPECT_EQ(r.messages.shown[0].title, "Corvallo");
     EXPECT_EQ(r.lastCheck(), r.today());
-    EXPECT_EQ(r.browser.opened,
-              std::vector<std::string>{modHelp::pageAddress("download-web-page")});
+    EXPECT_EQ(r.browser.opened, std::vector<std::string>{pageAddress(WebPage::Download)});
 }
 
 TEST(UpdateReminder, MissingEmptyOrUnreadableRecordStartsCountingToday) {
@@ -81,7 +81,7 @@ TEST(UpdateReminder, MissingEmptyOrUnreadableRecordStartsCountingToday) {
         SCOPED_TRACE(stored);
         Reminder r;
         if (std::string(stored) != "<absent>") {
-            r.store.values[r.key()] = modHelp::ScrambleText(stored, r.codePage);
+            r.store.values[r.key()] = scramble(stored, r.codePage);
         }
         r.run();
         EXPECT_TRUE(r.messages.shown.empty());
@@ -140,7 +140,7 @@ TEST(UpdateReminder, KeepsRecordsOfYearsOutsideFourDigits) {
 TEST(UpdateReminder, IgnoresYearsOutsideTheCalendar) {
     Reminder r;
     // 40000 does not fit a year; read as one it would wrap to another.
-    r.store.values[r.key()] = modHelp::ScrambleText("40000-12-09", r.codePage);
+    r.store.values[r.key()] = scramble("40000-12-09", r.codePage);
     r.run();
     EXPECT_TRUE(r.messages.shown.empty());
     EXPECT_EQ(r.lastCheck(), r.today());

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fakes/Harness.h"
+#include "core/fakes/Harness.h"
 #include "core/model/TipCatalogue.h"
 
 namespace corvallo {
@@ -21,8 +21,8 @@ struct Running : Harness {
         if (dueToday) {
             store.values["Date"] = today();
         }
-        form().MinimizeToTray();
-        form().Timer1_Timer();
+        main().tray().hideToTray();
+        main().tick();
         mainView.showCalls = 0;
     }
     // Ticks every `interval` for `count` ticks, with a trace of the clock.
@@ -32,12 +32,12 @@ struct Running : Harness {
             const auto now = clock.now();
             SCOPED_TRACE(testing::Message()
                          << "tick at " << now.hour << ":" << now.minute << ":" << now.second);
-            form().Timer1_Timer();
+            main().tick();
         }
     }
 };
 
-TEST(DailySchedule, ShowsTheWindowOnceAtTheDisplayTime) {
+TEST(DailyDisplay, ShowsTheWindowOnceAtTheDisplayTime) {
     Running p(hours(6) + minutes(59) + seconds(50), true);
     p.random.draws = {0.9};
     p.tick(9);  // up to 06:59:59
@@ -52,7 +52,7 @@ TEST(DailySchedule, ShowsTheWindowOnceAtTheDisplayTime) {
     EXPECT_EQ(p.mainView.showCalls, 1);
 }
 
-TEST(DailySchedule, DisplayWithoutDueTipKeepsTheTipAndThePanel) {
+TEST(DailyDisplay, DisplayWithoutDueTipKeepsTheTipAndThePanel) {
     Running p(hours(6) + minutes(59) + seconds(58));
     p.mainView.front = Panel::Tip;
     p.tick(3);
@@ -65,7 +65,7 @@ TEST(DailySchedule, DisplayWithoutDueTipKeepsTheTipAndThePanel) {
 // A 1000 ms timer fires about every 1016 ms, so one clock second in about
 // sixty gets no tick. The display second must not be lost that way, and one
 // passing of it must bring one display, whatever the tick phase.
-TEST(DailySchedule, DriftingTicksNeverMissOrRepeatTheDisplay) {
+TEST(DailyDisplay, DriftingTicksNeverMissOrRepeatTheDisplay) {
     for (int phase = 0; phase < 1000; phase += 37) {
         SCOPED_TRACE(testing::Message() << "tick phase " << phase << " ms");
         Running p(hours(6) + minutes(58));
@@ -75,14 +75,14 @@ TEST(DailySchedule, DriftingTicksNeverMissOrRepeatTheDisplay) {
     }
 }
 
-TEST(DailySchedule, ASkippedSecondStillCounts) {
+TEST(DailyDisplay, ASkippedSecondStillCounts) {
     Running p(hours(6) + minutes(59) + seconds(59));
     p.clock.advance(milliseconds(500));
     p.tick(1, milliseconds(1600));  // 06:59:59.5 -> 07:00:01.1: 07:00:00 had no tick
     EXPECT_TRUE(p.mainView.visible);
 }
 
-TEST(DailySchedule, LongGapOrClockChangeSkipsTheDisplay) {
+TEST(DailyDisplay, LongGapOrClockChangeSkipsTheDisplay) {
     {
         SCOPED_TRACE("the computer slept through the display time");
         Running p(hours(6) + minutes(59) + seconds(50));
@@ -111,10 +111,10 @@ TEST(DailySchedule, LongGapOrClockChangeSkipsTheDisplay) {
     }
 }
 
-TEST(DailySchedule, ReadsTheDisplayTimeAfreshEveryTick) {
+TEST(DailyDisplay, ReadsTheDisplayTimeAfreshEveryTick) {
     Running p(hours(12));
-    p.form().selectListIndex(ListId::Hour, 12);
-    p.form().selectListIndex(ListId::Second, 3);
+    p.main().settingsPanel().selectListIndex(ListId::Hour, 12);
+    p.main().settingsPanel().selectListIndex(ListId::Second, 3);
     EXPECT_EQ(p.store.at("Hour"), "12");
     EXPECT_EQ(p.store.at("Second"), "3");
     p.tick(2);
@@ -123,7 +123,7 @@ TEST(DailySchedule, ReadsTheDisplayTimeAfreshEveryTick) {
     EXPECT_TRUE(p.mainView.visible);
 }
 
-TEST(DailySchedule, DamagedDisplayTimeOrDate) {
+TEST(DailyDisplay, DamagedDisplayTimeOrDate) {
     struct Case {
         const char* key;
         const char* value;
@@ -152,7 +152,7 @@ TEST(DailySchedule, DamagedDisplayTimeOrDate) {
     }
 }
 
-TEST(DailySchedule, FailedDateWriteStillRenewsTheTip) {
+TEST(DailyDisplay, FailedDateWriteStillRenewsTheTip) {
     Running p(hours(6) + minutes(59) + seconds(59), true);
     p.store.failingKeys = {"Date"};
     p.random.draws = {0.5};

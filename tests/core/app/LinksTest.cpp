@@ -2,36 +2,34 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/Harness.h"
 #include "core/app/AboutPresenter.h"
+#include "core/fakes/Harness.h"
 
 namespace corvallo {
 namespace {
 
 using fakes::Harness;
 
+// Each control reaches its page through the routing table, as a click does.
 TEST(WebPages, EveryLinkOpensItsPageOncePerClick) {
     struct Case {
         const char* control;
-        void (FrmMain::*click)();
         const char* pageKey;
     };
     const Case cases[] = {
-        {"Label61", &FrmMain::Label61_Click, "home-page"},
-        {"mnuVisit", &FrmMain::mnuVisit_Click, "home-page"},
-        {"mnuOnline", &FrmMain::mnuOnline_Click, "help-web-page"},
-        {"mnuUpdate", &FrmMain::mnuUpdate_Click, "download-web-page"},
-        {"mnuDonate", &FrmMain::mnuDonate_Click, "donate"},
-        {"lblFullBrand", &FrmMain::lblFullBrand_Click, "fully-branded"},
-        {"mnuMakeMoney", &FrmMain::mnuMakeMoney_Click, "fully-branded"},
-        {"lblCobrand", &FrmMain::lblCobrand_Click, "co-brand"},
+        {"Label61", "home-page"},          {"mnuVisit", "home-page"},
+        {"mnuOnline", "help-web-page"},    {"mnuUpdate", "download-web-page"},
+        {"mnuDonate", "donate"},           {"lblFullBrand", "fully-branded"},
+        {"mnuMakeMoney", "fully-branded"}, {"lblCobrand", "co-brand"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
         Harness h;
         ASSERT_TRUE(h.start());
-        (h.form().*c.click)();
-        (h.form().*c.click)();
+        const auto action = routeOf(kMainRoutes, c.control);
+        ASSERT_TRUE(action.has_value());
+        h.main().perform(*action);
+        h.main().perform(*action);
         const std::string address =
             std::string("https://www.corvallo.example/corvallo/ssd.php?page=") + c.pageKey;
         EXPECT_EQ(h.browser.opened, (std::vector<std::string>{address, address}));
@@ -43,7 +41,7 @@ TEST(WebPages, AFailingBrowserLeavesNoTrace) {
     ASSERT_TRUE(h.start());
     h.browser.fail = true;
     h.store.writes.clear();
-    h.form().mnuDonate_Click();
+    h.main().perform(MainAction::OpenDonatePage);
     EXPECT_TRUE(h.messages.shown.empty());
     EXPECT_TRUE(h.store.writes.empty());
 }
@@ -53,15 +51,15 @@ TEST(About, LinksOpenPagesAndOkCloses) {
     ASSERT_TRUE(h.start());
     using Click = fakes::FakeAboutView::Click;
     h.aboutView.clicks = {Click::HomePage, Click::MoreDetails, Click::HomePage, Click::Ok};
-    h.form().mnuAbout_Click();
+    h.main().perform(MainAction::ShowAbout);
     EXPECT_FALSE(h.aboutView.open);
-    EXPECT_EQ(h.browser.opened, (std::vector<std::string>{modHelp::pageAddress("home-page"),
-                                                          modHelp::pageAddress("fully-branded"),
-                                                          modHelp::pageAddress("home-page")}));
-    h.form().mnuAbout_Click();
+    EXPECT_EQ(h.browser.opened, (std::vector<std::string>{pageAddress(WebPage::Home),
+                                                          pageAddress(WebPage::FullyBranded),
+                                                          pageAddress(WebPage::Home)}));
+    h.main().perform(MainAction::ShowAbout);
     EXPECT_EQ(h.aboutView.opened, 2);
     // The link shows the site that the pages are opened on.
-    EXPECT_EQ(FrmAbout::homePageCaption(), "Click here to visit https://www.corvallo.example");
+    EXPECT_EQ(homePageCaption(), "Click here to visit https://www.corvallo.example");
 }
 
 }  // namespace

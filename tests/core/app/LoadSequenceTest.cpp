@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "fakes/Harness.h"
-#include "core/model/TipCatalogue.h"
+#include "core/fakes/Harness.h"
 #include "core/model/Scramble.h"
+#include "core/model/TipCatalogue.h"
 
 namespace corvallo {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 using fakes::Harness;
 using namespace std::chrono;
 
-TEST(FormLoad, FirstRunStoresDefaultsAndShowsSettingsPanel) {
+TEST(LoadSequence, FirstRunStoresDefaultsAndShowsSettingsPanel) {
     Harness h;
     h.random.draws = {0.5};  // the first random tip: floor(0.5 * 30 + 1) = 16
     ASSERT_TRUE(h.start());
@@ -21,23 +21,23 @@ TEST(FormLoad, FirstRunStoresDefaultsAndShowsSettingsPanel) {
     EXPECT_EQ(h.store.at("Second"), "0");
     EXPECT_EQ(h.store.at("Card"), "16");
     EXPECT_EQ(h.mainView.picture, 16);
-    EXPECT_EQ(h.mainView.picture2, 16);
-    EXPECT_EQ(h.mainView.description, TipCatalogue[16]);
+    EXPECT_EQ(h.mainView.settingsPicture, 16);
+    EXPECT_EQ(h.mainView.description, kTips[16]);
     EXPECT_EQ(h.mainView.front, Panel::Settings);
     EXPECT_TRUE(h.mainView.visible);
-    // LoadSettings has put the stored display time into the lists.
+    // Loading the settings has put the stored display time into the lists.
     EXPECT_EQ(h.mainView.selectedText(ListId::Hour), "7");
     EXPECT_EQ(h.mainView.selectedText(ListId::Minute), "0");
     EXPECT_EQ(h.mainView.selectedText(ListId::Second), "0");
     // The update reminder recorded its first check, scrambled, without asking.
     EXPECT_TRUE(h.messages.shown.empty());
-    const std::string durationKey = modHelp::ScrambleText("Duration", h.codePage);
-    EXPECT_EQ(modHelp::UnscrambleText(h.store.at(durationKey), h.codePage), h.today());
+    const std::string durationKey = scramble("Duration", h.codePage);
+    EXPECT_EQ(unscramble(h.store.at(durationKey), h.codePage), h.today());
     // Nothing else: the start-up choices are stored only when saved.
     EXPECT_EQ(h.store.values.size(), 6u);
 }
 
-TEST(FormLoad, ListsAreFilledInOrderAndDateListsStartAtFirstEntry) {
+TEST(LoadSequence, ListsAreFilledInOrderAndDateListsStartAtFirstEntry) {
     Harness h;
     ASSERT_TRUE(h.start());
     const auto& lists = h.mainView.lists;
@@ -55,7 +55,7 @@ TEST(FormLoad, ListsAreFilledInOrderAndDateListsStartAtFirstEntry) {
     EXPECT_EQ(h.mainView.listIndex(ListId::Year), 0);
 }
 
-TEST(FormLoad, LaterRunBringsNewTipOnlyWhenDue) {
+TEST(LoadSequence, LaterRunBringsNewTipOnlyWhenDue) {
     struct Case {
         const char* name;
         int dueInDays;  // the stored "Date" relative to today
@@ -76,19 +76,19 @@ TEST(FormLoad, LaterRunBringsNewTipOnlyWhenDue) {
         EXPECT_EQ(h.mainView.front, Panel::Tip);
         if (c.due) {
             EXPECT_EQ(h.store.at("Card"), "30");
-            EXPECT_EQ(h.mainView.description, TipCatalogue[30]);
+            EXPECT_EQ(h.mainView.description, kTips[30]);
             EXPECT_EQ(h.mainView.picture, 30);
             EXPECT_EQ(h.store.at("Date"), h.today(1));
         } else {
             EXPECT_EQ(h.store.at("Card"), "12");
-            EXPECT_EQ(h.mainView.description, TipCatalogue[12]);
-            EXPECT_EQ(h.mainView.picture2, 12);
+            EXPECT_EQ(h.mainView.description, kTips[12]);
+            EXPECT_EQ(h.mainView.settingsPicture, 12);
             EXPECT_EQ(h.store.at("Date"), h.today(1));
         }
     }
 }
 
-TEST(FormLoad, SecondStartOnTheSameDayKeepsTheTip) {
+TEST(LoadSequence, SecondStartOnTheSameDayKeepsTheTip) {
     Harness first;
     first.storeLaterRun("3", -2);
     first.random.draws = {0.0, 0.4};  // new tip 13
@@ -101,10 +101,10 @@ TEST(FormLoad, SecondStartOnTheSameDayKeepsTheTip) {
     ASSERT_TRUE(second.start());
     EXPECT_EQ(second.store.at("Card"), "13");
     EXPECT_EQ(second.store.at("Date"), first.store.at("Date"));
-    EXPECT_EQ(second.mainView.description, TipCatalogue[13]);
+    EXPECT_EQ(second.mainView.description, kTips[13]);
 }
 
-TEST(FormLoad, DamagedCardOrDateAtStart) {
+TEST(LoadSequence, DamagedCardOrDateAtStart) {
     struct Case {
         const char* card;
         const char* date;  // nullptr: tomorrow, not due
@@ -117,12 +117,12 @@ TEST(FormLoad, DamagedCardOrDateAtStart) {
         {"0", nullptr, "0", 1, ""},
         {"abc", nullptr, "0", 1, ""},
         {"", nullptr, "0", 1, ""},
-        {"31", nullptr, "31", 1, std::string(TipCatalogue[1])},
-        {"-4", nullptr, "-4", 1, std::string(TipCatalogue[1])},
+        {"31", nullptr, "31", 1, std::string(kTips[1])},
+        {"-4", nullptr, "-4", 1, std::string(kTips[1])},
         {"99999999999", nullptr, "0", 1, ""},
         // A "Date" that does not read as a date makes the start due.
-        {"5", "not a date", "16", 16, std::string(TipCatalogue[16])},
-        {"5", "", "16", 16, std::string(TipCatalogue[16])},
+        {"5", "not a date", "16", 16, std::string(kTips[16])},
+        {"5", "", "16", 16, std::string(kTips[16])},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("Card '") + c.card + "', Date '" + (c.date ? c.date : "tomorrow") +
@@ -143,7 +143,7 @@ TEST(FormLoad, DamagedCardOrDateAtStart) {
     }
 }
 
-TEST(FormLoad, StartUpOptionsAndTrayStart) {
+TEST(LoadSequence, StartUpOptionsAndTrayStart) {
     struct Case {
         const char* name;
         bool runValue;
@@ -186,21 +186,21 @@ TEST(FormLoad, StartUpOptionsAndTrayStart) {
     }
 }
 
-TEST(FormLoad, LoadSettingsStopsAtFirstDamagedValue) {
+TEST(LoadSequence, LoadingSettingsStopsAtFirstDamagedValue) {
     struct Case {
         const char* autorun;
         const char* hour;
-        OptionId option;
+        StartupOption option;
         std::string hourShown;
         std::string minuteShown;
     };
     const Case cases[] = {
-        {"TRUE", "18", OptionId::Run, "18", "0"},
-        {"1", "18", OptionId::Run, "18", "0"},
-        {"0", "18", OptionId::DontRun, "18", "0"},
-        {"yes", "18", OptionId::DontRun, "", ""},  // stops after its first step
-        {"False", "07", OptionId::DontRun, "", ""},
-        {"False", "24", OptionId::DontRun, "", ""},
+        {"TRUE", "18", StartupOption::Run, "18", "0"},
+        {"1", "18", StartupOption::Run, "18", "0"},
+        {"0", "18", StartupOption::DontRun, "18", "0"},
+        {"yes", "18", StartupOption::DontRun, "", ""},  // stops after its first step
+        {"False", "07", StartupOption::DontRun, "", ""},
+        {"False", "24", StartupOption::DontRun, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("AutorunStartUp '") + c.autorun + "', Hour '" + c.hour + "'");
@@ -216,7 +216,7 @@ TEST(FormLoad, LoadSettingsStopsAtFirstDamagedValue) {
     }
 }
 
-TEST(FormLoad, UnwritableStoreNeverStopsTheStart) {
+TEST(LoadSequence, UnwritableStoreNeverStopsTheStart) {
     Harness h;
     h.store.failWrites = true;
     h.random.draws = {0.1};
@@ -228,7 +228,7 @@ TEST(FormLoad, UnwritableStoreNeverStopsTheStart) {
     EXPECT_TRUE(h.messages.shown.empty());
 }
 
-TEST(FormLoad, UnreadableStoreNeverStopsTheStart) {
+TEST(LoadSequence, UnreadableStoreNeverStopsTheStart) {
     Harness h;
     h.store.failReads = true;
     ASSERT_TRUE(h.start());

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "core/fakes/Harness.h"
 #include "core/model/ProgramName.h"
-#include "fakes/Harness.h"
+#include "core/model/Scramble.h"
 #include "core/model/TextConversions.h"
 #include "core/model/TipCatalogue.h"
-#include "core/model/Scramble.h"
 
 namespace {
 
@@ -85,14 +85,15 @@ bool isTipIndex(const std::string& text) {
 
 void requireTipPictures(const corvallo::fakes::FakeMainView& view) {
     require(view.picture >= 1 && view.picture <= corvallo::kTipCount, "picture shows a tip");
-    require(view.picture2 >= 1 && view.picture2 <= corvallo::kTipCount, "picture2 shows a tip");
+    require(view.settingsPicture >= 1 && view.settingsPicture <= corvallo::kTipCount,
+            "settingsPicture shows a tip");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     corvallo::fakes::Harness h;
-    const std::string durationKey = corvallo::modHelp::ScrambleText("Duration", h.codePage);
+    const std::string durationKey = corvallo::scramble("Duration", h.codePage);
     const std::string keys[] = {"Hour",         "Minute",     "Second",         "Date",     "Card",
                                 "RunAtSysTray", "SystemTray", "AutorunStartUp", durationKey};
     constexpr std::size_t kKeyCount = std::size(keys);
@@ -114,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int second = steering.next() % 60;
     h.clock.local = sys_days(2026y / December / 9) + days(dayOffset) + hours(hour) +
                     minutes(minute) + seconds(second);
-    const int answer = steering.next() % 2 == 1 ? corvallo::mb::kIdYes : corvallo::mb::kIdNo;
+    const corvallo::MessageAnswer answer =
+        steering.next() % 2 == 1 ? corvallo::MessageAnswer::Yes : corvallo::MessageAnswer::No;
     h.messages.answers = {answer};
     std::vector<std::uint8_t> tickSteps(steering.next() % 16);
     for (auto& step : tickSteps) {
@@ -133,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             h.clock.set(h.clock.local - minutes(step - 0x80));
         }
-        h.form().Timer1_Timer();
+        h.main().tick();
         requireTipPictures(h.mainView);
     }
 
@@ -143,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "the only message shown is the update reminder's question");
     }
     require(h.messages.shown.size() <= 1, "the update question is asked at most once");
-    require(h.browser.opened.size() <= (answer == corvallo::mb::kIdYes ? 1u : 0u),
+    require(h.browser.opened.size() <= (answer == corvallo::MessageAnswer::Yes ? 1u : 0u),
             "the download page opens only on a Yes");
 
     const std::string kept = keptCard(lines.values[4]);
@@ -154,13 +156,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    h.form().close(corvallo::CloseReason::ProgramUnload);
+    h.main().close(corvallo::CloseReason::ProgramQuit);
     require(h.program.ended() && h.process.exits == 1, "quitting ends the process");
-    h.program.EndProgram();
+    h.program.end();
     require(h.process.exits == 1, "the process is ended once");
     require(!h.tray.present, "no icon is left in the notification area");
     require(h.store.at("AutorunStartUp") ==
-                corvallo::flagText(h.mainView.option == corvallo::OptionId::Run),
+                corvallo::flagText(h.mainView.option == corvallo::StartupOption::Run),
             "quitting stores the start-up choice on show");
     return 0;
 }

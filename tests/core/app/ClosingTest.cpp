@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fakes/Harness.h"
+#include "core/fakes/Harness.h"
 
 namespace corvallo {
 namespace {
@@ -13,15 +13,15 @@ struct OnScreen : Harness {
     OnScreen() {
         storeLaterRun("4", 1);
         EXPECT_TRUE(start());
-        form().mnuSettings_Click();
-        form().optionClickedByUser(OptionId::Run);
+        main().perform(MainAction::ShowSettings);
+        main().startupOptionClicked(StartupOption::Run);
         store.writes.clear();
     }
 };
 
-TEST(Shutdown, CloseBoxHidesInTheTrayAndStoresNothing) {
+TEST(Closing, CloseBoxHidesInTheTrayAndStoresNothing) {
     OnScreen p;
-    p.form().close(CloseReason::UserClose);
+    p.main().close(CloseReason::CloseBox);
     EXPECT_FALSE(p.mainView.visible);
     EXPECT_EQ(p.mainView.state, WindowState::Minimized);
     EXPECT_TRUE(p.tray.present);
@@ -31,13 +31,13 @@ TEST(Shutdown, CloseBoxHidesInTheTrayAndStoresNothing) {
     EXPECT_FALSE(p.mainView.destroyed);
 }
 
-TEST(Shutdown, EveryOtherCloseSavesRemovesTheIconAndEnds) {
+TEST(Closing, EveryOtherCloseSavesRemovesTheIconAndEnds) {
     for (const CloseReason reason :
-         {CloseReason::ProgramUnload, CloseReason::SessionEnd, CloseReason::TaskManager}) {
+         {CloseReason::ProgramQuit, CloseReason::SessionEnd, CloseReason::OtherProgram}) {
         SCOPED_TRACE(static_cast<int>(reason));
         OnScreen p;
-        p.form().MinimizeToTray();
-        p.form().close(reason);
+        p.main().tray().hideToTray();
+        p.main().close(reason);
         EXPECT_EQ(p.store.at("AutorunStartUp"), "True");
         EXPECT_EQ(p.store.at("SystemTray"), "False");
         EXPECT_FALSE(p.tray.present);
@@ -47,15 +47,16 @@ TEST(Shutdown, EveryOtherCloseSavesRemovesTheIconAndEnds) {
     }
 }
 
-TEST(Shutdown, ExitQuestion) {
+TEST(Closing, ExitQuestion) {
     {
         SCOPED_TRACE("Yes quits");
         OnScreen p;
-        p.messages.answers = {mb::kIdYes};
-        p.form().mnuExit_Click();
+        p.messages.answers = {MessageAnswer::Yes};
+        p.main().perform(MainAction::ConfirmQuit);
         ASSERT_EQ(p.messages.shown.size(), 1u);
         EXPECT_EQ(p.messages.shown[0].text, "Are You Sure You Want To Quit Corvallo?");
-        EXPECT_EQ(p.messages.shown[0].style, 52);
+        EXPECT_EQ(p.messages.shown[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(p.messages.shown[0].icon, MessageIcon::Exclamation);
         EXPECT_EQ(p.messages.shown[0].title, "Corvallo");
         EXPECT_EQ(p.process.exits, 1);
         EXPECT_EQ(p.store.at("AutorunStartUp"), "True");
@@ -63,8 +64,8 @@ TEST(Shutdown, ExitQuestion) {
     {
         SCOPED_TRACE("No applies the settings panel and hides in the tray");
         OnScreen p;
-        p.messages.answers = {mb::kIdNo};
-        p.form().cmdExit_Click();
+        p.messages.answers = {MessageAnswer::No};
+        p.main().perform(MainAction::ConfirmQuit);
         EXPECT_EQ(p.process.exits, 0);
         EXPECT_FALSE(p.mainView.visible);
         EXPECT_TRUE(p.tray.present);
@@ -77,8 +78,8 @@ TEST(Shutdown, ExitQuestion) {
         p.mainView.setListIndex(ListId::Month, 1);
         p.mainView.setListIndex(ListId::Date, 30);
         p.mainView.show();
-        p.messages.answers = {mb::kIdNo, mb::kIdOk};
-        p.form().cmdExit_Click();
+        p.messages.answers = {MessageAnswer::No, MessageAnswer::Ok};
+        p.main().perform(MainAction::ConfirmQuit);
         ASSERT_EQ(p.messages.shown.size(), 2u);
         EXPECT_EQ(p.messages.shown[1].text, "Please Enter Correct Date !");
         EXPECT_TRUE(p.mainView.visible);
@@ -87,21 +88,21 @@ TEST(Shutdown, ExitQuestion) {
     }
 }
 
-TEST(Shutdown, TrayMenuExitQuitsWithoutAsking) {
+TEST(Closing, TrayMenuExitQuitsWithoutAsking) {
     OnScreen p;
-    p.form().MinimizeToTray();
+    p.main().tray().hideToTray();
     p.mainView.menuChoice = TrayMenuChoice::Exit;
-    p.form().picHook_MouseDown(0x0205);
+    p.main().trayGesture(TrayGesture::OpenMenu);
     EXPECT_TRUE(p.messages.shown.empty());
     EXPECT_EQ(p.process.exits, 1);
     EXPECT_FALSE(p.tray.present);
 }
 
-TEST(Shutdown, QuitReachesItsEndWhenTheStoreFails) {
+TEST(Closing, QuitReachesItsEndWhenTheStoreFails) {
     OnScreen p;
-    p.form().MinimizeToTray();
+    p.main().tray().hideToTray();
     p.store.failWrites = true;
-    p.form().close(CloseReason::SessionEnd);
+    p.main().close(CloseReason::SessionEnd);
     EXPECT_FALSE(p.tray.present);
     EXPECT_EQ(p.process.exits, 1);
 }
