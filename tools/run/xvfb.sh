@@ -4,7 +4,7 @@
 # with the command, whose exit status this script returns. No window manager
 # runs, so windows appear exactly where the program puts them.
 #
-#   bash cmake/xvfb-run.sh [--tray] COMMAND [ARGUMENTS...]
+#   bash tools/run/xvfb.sh [--tray] COMMAND [ARGUMENTS...]
 set -euo pipefail
 
 tray=false

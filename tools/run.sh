@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds Corvallo for Linux (Qt 6) and starts it.
 #
-#   scripts/run.sh [arguments for corvallo, e.g. /STARTUP]
+#   tools/run.sh [arguments for corvallo, e.g. /STARTUP]
 #
-# - Installs what is missing (scripts/install-deps.sh; needs root for apt-get).
+# - Installs what is missing (tools/install-deps.sh; needs root for apt-get).
 # - Builds the "linux" preset: build/linux/linux/corvallo.
 # - With a display ($DISPLAY or $WAYLAND_DISPLAY set) the program simply runs
 #   until you quit it, with your own settings (~/.config/corvallo/).
@@ -12,7 +12,7 @@
 #   saves a screenshot to build/screenshots/corvallo-linux.png after a few
 #   seconds, then ends the program and the display again.
 #
-# The Windows program, under Wine: scripts/run-windows.sh
+# The Windows program, under Wine: tools/run-windows.sh
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,11 +25,11 @@ for tool in "${needed[@]}"; do
 done
 [[ -f /usr/lib/x86_64-linux-gnu/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake ]] || missing=1
 if ((missing)); then
-    echo "Installing the build and run packages (scripts/install-deps.sh)..."
+    echo "Installing the build and run packages (tools/install-deps.sh)..."
     if [[ $(id -u) -eq 0 ]]; then
-        bash scripts/install-deps.sh
+        bash tools/install-deps.sh
     else
-        sudo bash scripts/install-deps.sh
+        sudo bash tools/install-deps.sh
     fi
 fi
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds Corvallo.exe with MinGW and starts it under Wine.
 #
-#   scripts/run-windows.sh [arguments for Corvallo.exe, e.g. /STARTUP]
+#   tools/run-windows.sh [arguments for Corvallo.exe, e.g. /STARTUP]
 #
-# - Installs what is missing (scripts/install-deps.sh; needs root for apt-get).
+# - Installs what is missing (tools/install-deps.sh; needs root for apt-get).
 # - Builds the "windows" preset: build/windows/Corvallo.exe.
 # - Runs it in its own Wine prefix, build/windows/wineprefix-run, so that the
 #   program's settings and Run value stay out of ~/.wine.
@@ -20,11 +20,11 @@ cd "$root"
 needed=(cmake ninja x86_64-w64-mingw32-g++-posix wine Xvfb import xdpyinfo)
 for tool in "${needed[@]}"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "Installing the build and run packages (scripts/install-deps.sh)..."
+        echo "Installing the build and run packages (tools/install-deps.sh)..."
         if [[ $(id -u) -eq 0 ]]; then
-            bash scripts/install-deps.sh
+            bash tools/install-deps.sh
         else
-            sudo bash scripts/install-deps.sh
+            sudo bash tools/install-deps.sh
         fi
         break
     fi

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 targets=(text_conversions date_text scramble form_load ini_document)
 
-bash scripts/install-deps.sh
+bash tools/install-deps.sh
 cmake --preset linux-fuzz >/dev/null
 cmake --build --preset linux-fuzz
 

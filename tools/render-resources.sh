@@ -10,7 +10,7 @@
 # Run this after editing any SVG and commit the results; the resources_up_to_date
 # test fails while a rendered file is out of date.
 #
-# Usage: scripts/render-resources.sh [OUTPUT_ROOT]
+# Usage: tools/render-resources.sh [OUTPUT_ROOT]
 #   OUTPUT_ROOT defaults to the repository; the test renders into a scratch directory
 #   and compares.  Needs rsvg-convert (librsvg2-bin), ImageMagick and fonts-dejavu-core.
 set -euo pipefail
