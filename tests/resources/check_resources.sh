@@ -19,7 +19,7 @@ ico=$rendered/corvallo.ico
 sheet=$src/docs/tips.png
 count=30
 
-for tool in rsvg-convert convert compare identify montage od; do
+for tool in g++ rsvg-convert convert compare identify montage od; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 [[ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ]] || { echo "SKIP: fonts-dejavu-core is not installed"; exit 77; }
