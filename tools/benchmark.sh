@@ -17,11 +17,11 @@ cmake --build --preset windows --target Corvallo corvallo_baseline corvallo_benc
 build=$PWD/build/windows
 prefix=$build/wineprefix-bench
 # A later run's settings, so that no start is a first run and the update
-# reminder stays quiet.
-bash tools/run/wine-run.sh --prefix "$prefix" --prepare 2>/dev/null || true
+# reminder stays quiet. The key is the one the program keeps its settings in.
 key='HKCU\Software\VB and VBA Program Settings\Corvallo\Settings'
 for pair in Hour=7 Minute=0 Second=0 Card=16; do
-  WINEPREFIX=$prefix WINEDEBUG=-all wine reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1
+  bash tools/run/wine-run.sh --prefix "$prefix" reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f \
+    >/dev/null
 done
 
 echo "== file size (bytes)"

@@ -7,10 +7,11 @@
 # - Builds the "linux" preset: build/linux/linux/corvallo.
 # - With a display ($DISPLAY or $WAYLAND_DISPLAY set) the program simply runs
 #   until you quit it, with your own settings (~/.config/corvallo/).
-# - Without one, it starts a virtual X display (Xvfb) with a notification area
-#   (trayer), runs the program there with settings in build/linux/run-home,
-#   saves a screenshot to build/screenshots/corvallo-linux.png after a few
-#   seconds, then ends the program and the display again.
+# - Without one, it starts a virtual X display with a notification area
+#   (tools/run/xvfb.sh), runs the program there with settings in
+#   build/linux/run-home, saves a screenshot to
+#   build/screenshots/corvallo-linux.png after a few seconds, then ends the
+#   program and the display again.
 #
 # The Windows program, under Wine: tools/run-windows.sh
 set -euo pipefail
@@ -18,7 +19,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-needed=(cmake ninja g++ Xvfb trayer import)
+needed=(cmake ninja g++ Xvfb trayer xdotool import)
 missing=0
 for tool in "${needed[@]}"; do
     command -v "$tool" >/dev/null 2>&1 || missing=1
@@ -41,39 +42,12 @@ if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
     exec "$program" "$@"
 fi
 
-pids=()
-# The program first, then the notification area, then the display they use.
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-}
-trap cleanup EXIT
-
-# -displayfd: the server picks a free display number and reports it.
-fifo=$(mktemp -u "${TMPDIR:-/tmp}/corvallo-run.XXXXXX")
-mkfifo "$fifo"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$fifo" </dev/null \
-    >"$root/build/linux/xvfb-run.log" 2>&1 &
-pids+=($!)
-read -r -t 20 number <"$fifo" || { echo "Xvfb did not start" >&2; exit 1; }
-rm -f "$fifo"
-export DISPLAY=:$number
-export QT_QPA_PLATFORM=xcb
-
-# A notification area in the top right corner, for the program's icon.
-trayer --edge top --align right --widthtype request --height 24 --transparent false \
-    --tint 0x303030 >/dev/null 2>&1 &
-pids+=($!)
-
+# No display: a virtual one with a notification area, the program there for a
+# few seconds with settings of its own, and a picture of the screen.
 home=$root/build/linux/run-home
 mkdir -p "$home/config" "$home/runtime"
 chmod 700 "$home/runtime"
-XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime "$program" "$@" &
-pids+=($!)
-sleep 4
-mkdir -p "$root/build/screenshots"
 shot=$root/build/screenshots/corvallo-linux.png
-import -window root "$shot"
+XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime QT_QPA_PLATFORM=xcb \
+    bash tools/run/xvfb.sh --tray bash tools/run/screenshot.sh 4 "$shot" "$program" "$@"
 echo "Corvallo ran on a virtual display; its screenshot is $shot"
