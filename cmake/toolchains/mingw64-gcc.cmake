@@ -5,7 +5,7 @@
 # winpthread into the executable), so the programs run on a bare Windows or a
 # fresh Wine prefix without copying any MinGW DLL next to them.
 #
-# Test programs are run through cmake/wine-run.sh, which keeps a Wine prefix
+# Test programs are run through tools/run/wine-run.sh, which keeps a Wine prefix
 # in the build folder and gives Wine a virtual X display when there is none.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -30,10 +30,10 @@ set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
 # The toolchain file is read again for every try_compile project, with that
 # project's own CMAKE_BINARY_DIR; only the top-level build folder gets the
 # prefix, so try_compile projects never create one of their own.
-get_filename_component(CORVALLO_TOOLCHAIN_DIR "${CMAKE_CURRENT_LIST_DIR}" DIRECTORY)
+get_filename_component(CORVALLO_TOOLCHAIN_SOURCE_DIR "${CMAKE_CURRENT_LIST_DIR}/../.." ABSOLUTE)
 if(NOT CORVALLO_WINE_PREFIX)
   set(CORVALLO_WINE_PREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH
     "Wine prefix in which the Windows test programs run")
 endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR
-  "${CORVALLO_TOOLCHAIN_DIR}/wine-run.sh;--prefix;${CORVALLO_WINE_PREFIX}")
+  "${CORVALLO_TOOLCHAIN_SOURCE_DIR}/tools/run/wine-run.sh;--prefix;${CORVALLO_WINE_PREFIX}")

@@ -19,7 +19,7 @@ ico=$rendered/corvallo.ico
 sheet=$src/docs/tips.png
 count=30
 
-for tool in rsvg-convert convert compare identify montage od; do
+for tool in g++ rsvg-convert convert compare identify montage od; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 [[ -f /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ]] || { echo "SKIP: fonts-dejavu-core is not installed"; exit 77; }
@@ -88,8 +88,8 @@ done
 # a tolerance of 0.2% of the pixels; any real edit to a drawing changes far more.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-if ! bash "$src/scripts/render-resources.sh" "$scratch" >"$scratch/render.log" 2>&1; then
-  fail "scripts/render-resources.sh failed:"
+if ! bash "$src/tools/render-resources.sh" "$scratch" >"$scratch/render.log" 2>&1; then
+  fail "tools/render-resources.sh failed:"
   sed 's/^/  /' "$scratch/render.log"
 else
   pass
@@ -99,7 +99,7 @@ else
       [[ -f $rendered/$name ]] || continue
       diff=$(pixels_differing "$rendered/$name" "$scratch/resources/rendered/$name" 5%)
       if within "${variant#*:}" "$diff"; then pass; else
-        fail "$name is stale: $diff pixels differ from a fresh render of tip$nn.svg (re-run scripts/render-resources.sh)"
+        fail "$name is stale: $diff pixels differ from a fresh render of tip$nn.svg (re-run tools/render-resources.sh)"
       fi
     done
   done

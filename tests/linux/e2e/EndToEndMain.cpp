@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 // Runs the end-to-end tests inside a QApplication on the real X display that
-// cmake/xvfb-run.sh provides; unlike the other Linux tests, never offscreen.
+// tools/run/xvfb.sh provides; unlike the other Linux tests, never offscreen.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "xcb", 1);

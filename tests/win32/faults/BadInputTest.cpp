@@ -21,7 +21,7 @@ constexpr Damage kDamages[] = {Damage::Empty, Damage::Blanks, Damage::Negative,
                                Damage::Huge,  Damage::Text,   Damage::NonAscii,
                                Damage::Big,   Damage::Dword,  Damage::Binary};
 
-// Every damage with CORVALLO_FULL_MATRIX set (scripts/test-faults.sh); by
+// Every damage with CORVALLO_FULL_MATRIX set (tools/test-faults.sh); by
 // default one of each kind (empty, number, text, size, type), so that the
 // default test run stays short.
 std::vector<Damage> matrixDamages() {

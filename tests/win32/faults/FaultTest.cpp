@@ -114,7 +114,7 @@ TEST_F(Faults, RunKeyThatCannotBeOpenedReportsAndTheChoiceStillChanges) {
     quitCleanly(main);
 }
 
-// How many pairs: CORVALLO_PAIRS, 10 unless set (scripts/test-faults.sh
+// How many pairs: CORVALLO_PAIRS, 10 unless set (tools/test-faults.sh
 // runs 50).
 int pairCount() {
     const char* text = std::getenv("CORVALLO_PAIRS");

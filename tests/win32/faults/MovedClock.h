@@ -8,7 +8,7 @@ namespace corvallo::faults {
 
 // The wall clock of this process and of the programs it starts, moved without
 // touching the machine's clock. It works through libfaketime, which
-// cmake/wine-run.sh preloads into the test program when asked to
+// tools/run/wine-run.sh preloads into the test program when asked to
 // (WINE_RUN_PRELOAD): the library adds the offset written in the file named by
 // FAKETIME_TIMESTAMP_FILE to every reading of the real-time clock, and rereads
 // that file each time (FAKETIME_NO_CACHE). Wine's GetLocalTime reads that

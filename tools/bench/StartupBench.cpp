@@ -1,6 +1,6 @@
 // Starts each program several times and reports, as medians: the time until
 // its first window is on screen, its memory once started, and the processor
-// time it uses while it sits idle. Run under Wine by scripts/benchmark.sh.
+// time it uses while it sits idle. Run under Wine by tools/benchmark.sh.
 //
 //   corvallo_bench.exe RUNS IDLE_SECONDS NAME=PATH [NAME=PATH ...]
 // <windows.h> first: <psapi.h> uses its types.

@@ -2,12 +2,12 @@
 # Runs every test: the core and the Linux program natively (their end-to-end
 # tests on Xvfb), the core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the core's fuzz targets over their committed
-# corpora (scripts/fuzz.sh fuzzes for longer), then the Windows program's
+# corpora (tools/fuzz.sh fuzzes for longer), then the Windows program's
 # tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash tools/install-deps.sh
 
 for preset in linux linux-sanitize linux-fuzz; do
   echo "== $preset"
@@ -17,4 +17,4 @@ for preset in linux linux-sanitize linux-fuzz; do
 done
 
 echo "== windows"
-bash scripts/test-windows.sh
+bash tools/test-windows.sh

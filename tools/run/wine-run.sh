@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine; CMake uses it to run the cross-built test
-# programs (CMAKE_CROSSCOMPILING_EMULATOR).
+# programs (CMAKE_CROSSCOMPILING_EMULATOR), and the run and benchmark scripts
+# run Wine only through it.
 #
 #   wine-run.sh --prefix DIR program.exe [arguments...]
 #   wine-run.sh --prefix DIR --prepare
@@ -12,10 +13,10 @@
 #   test never touches the user's own ~/.wine.
 # - Wine is told not to offer to download its Mono and Gecko add-ons (those
 #   dialogs would wait forever for a click) and to print no debug channels.
-# - Without $DISPLAY, one Xvfb server per prefix is started and shared by all
-#   the programs that run at the same time. It is started with "-terminate 30",
-#   so it ends by itself 30 s after its last client (Wine's desktop process
-#   included) has gone, and nothing is left running after the tests.
+# - Without $DISPLAY, one Xvfb server per prefix is started (tools/run/xvfb.sh
+#   --detached) and shared by all the programs that run at the same time. It
+#   ends by itself 30 s after its last client (Wine's desktop process
+#   included) has gone, so nothing is left running after the tests.
 # - Wine's server is kept for 60 s after the last program, so the programs of
 #   one test run share it instead of starting Wine anew each time.
 # - Preparing the prefix and the display happens under a lock, so tests run in
@@ -53,24 +54,6 @@ display_alive() {
     xdpyinfo -display "$1" >/dev/null 2>&1
 }
 
-start_xvfb() {
-    local log=$prefix.xvfb.log number fifo
-    fifo=$(mktemp -u "${TMPDIR:-/tmp}/corvallo-xvfb.XXXXXX")
-    mkfifo "$fifo"
-    # -displayfd lets the server pick a free display number itself, so two
-    # build folders never race for the same one. setsid and the closed lock
-    # descriptor keep the server out of this script's process group and lock.
-    setsid Xvfb -displayfd 3 -terminate 30 -nolisten tcp -screen 0 1280x1024x24 \
-        3>"$fifo" 9>&- </dev/null >"$log" 2>&1 &
-    if ! read -r -t 20 number <"$fifo"; then
-        rm -f "$fifo"
-        echo "wine-run.sh: Xvfb did not start, see $log" >&2
-        exit 1
-    fi
-    rm -f "$fifo"
-    echo ":$number"
-}
-
 exec 9>"$lock"
 flock 9
 
@@ -79,20 +62,27 @@ if [[ -z ${DISPLAY:-} ]]; then
     # The probe itself is a client: it restarts the server's 30 s countdown,
     # which leaves Wine ample time to connect.
     if [[ -z $display ]] || ! display_alive "$display"; then
-        display=$(start_xvfb)
+        # The closed lock descriptor keeps the server, which outlives this
+        # script, from holding the lock.
+        display=$(bash "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh" --detached "$prefix.xvfb.log" 9>&-)
         echo "$display" >"$display_file"
     fi
     export DISPLAY=$display
 fi
 
-if [[ ! -f $prefix/.corvallo-ready ]]; then
+# Every Wine program of the project (tests, run and benchmark scripts) runs
+# through this script, so this is where a prefix is made. Runs with the lock
+# held.
+prepare_prefix() {
+    [[ -f $prefix/.corvallo-ready ]] && return 0
     rm -rf "$prefix"
     wineboot -i >/dev/null 2>&1 9>&-
     # wineboot returns before the registry is flushed to disk; wait for the
-    # server to finish so the first test sees a complete prefix.
+    # server to finish so the first program sees a complete prefix.
     wineserver -w 9>&-
     touch "$prefix/.corvallo-ready"
-fi
+}
+prepare_prefix
 
 # Runs with the lock held.
 provide_locale() {

@@ -14,6 +14,6 @@ rm -f "$build/bad-input-outcomes.rows" "$build/bad-input-outcomes.md"
 # One program run for all the cases: the tests share the registry and the
 # single-instance guard, and run one after another.
 CORVALLO_FULL_MATRIX=1 CORVALLO_PAIRS=50 CORVALLO_EXE="Z:$build/Corvallo.exe" \
-  bash cmake/wine-run.sh --prefix "$build/wineprefix" \
+  bash tools/run/wine-run.sh --prefix "$build/wineprefix" \
   "$build/tests/win32/faults/corvallo_fault_tests.exe" "$@"
 echo "Outcomes: $build/bad-input-outcomes.md"

@@ -4,32 +4,32 @@
 # the time until the first window is on screen, the memory once started and
 # the processor time used while idle.
 #
-#   bash scripts/benchmark.sh [RUNS] [IDLE_SECONDS]
+#   bash tools/benchmark.sh [RUNS] [IDLE_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
 idle=${2:-5}
 
-bash scripts/install-deps.sh
+bash tools/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Corvallo corvallo_baseline corvallo_bench >/dev/null
 
 build=$PWD/build/windows
 prefix=$build/wineprefix-bench
 # A later run's settings, so that no start is a first run and the update
-# reminder stays quiet.
-bash cmake/wine-run.sh --prefix "$prefix" --prepare 2>/dev/null || true
+# reminder stays quiet. The key is the one the program keeps its settings in.
 key='HKCU\Software\VB and VBA Program Settings\Corvallo\Settings'
 for pair in Hour=7 Minute=0 Second=0 Card=16; do
-  WINEPREFIX=$prefix WINEDEBUG=-all wine reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1
+  bash tools/run/wine-run.sh --prefix "$prefix" reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f \
+    >/dev/null
 done
 
 echo "== file size (bytes)"
 printf '%-10s %10s\n' baseline "$(stat -c %s "$build/bench/corvallo_baseline.exe")"
 printf '%-10s %10s\n' Corvallo "$(stat -c %s "$build/Corvallo.exe")"
 echo "== medians of $runs starts under Wine, idle CPU over ${idle} s"
-bash cmake/wine-run.sh --prefix "$prefix" "$build/bench/corvallo_bench.exe" "$runs" "$idle" \
+bash tools/run/wine-run.sh --prefix "$prefix" "$build/bench/corvallo_bench.exe" "$runs" "$idle" \
   "baseline=Z:$build/bench/corvallo_baseline.exe" "Corvallo=Z:$build/Corvallo.exe"
 
 # The Linux program against the minimal Qt window program, in the same run.
-bash scripts/benchmark-linux.sh "$runs"
+bash tools/benchmark-linux.sh "$runs"

@@ -9,27 +9,30 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
-targets=(text_conversions date_text scramble form_load ini_document)
 
-bash scripts/install-deps.sh
+bash tools/install-deps.sh
 cmake --preset linux-fuzz >/dev/null
 cmake --build --preset linux-fuzz
 
 build=build/linux-fuzz
+# The targets, their programs and corpora, as tests/fuzz/CMakeLists.txt
+# defines them.
+listing=$build/fuzz-targets.txt
+[[ -s $listing ]] || { echo "fuzz.sh: $listing is missing or empty" >&2; exit 1; }
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 passed=0
 failed=0
-for target in "${targets[@]}"; do
+while IFS=$'\t' read -r target program corpus; do
   echo "== fuzz_$target for ${seconds}s"
   mkdir -p "$work/$target/corpus" "$build/findings/$target"
-  cp tests/fuzz/corpus/"$target"/* "$work/$target/corpus/"
+  cp "$corpus"/* "$work/$target/corpus/"
   log="$work/$target/log"
   status=0
-  "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$build/findings/$target/" \
-    "$work/$target/corpus" >"$log" 2>&1 || status=$?
+    "$work/$target/corpus" </dev/null >"$log" 2>&1 || status=$?
   grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units)' "$log" || true
   # A sanitizer that recovers from a report would still exit 0; the log tells.
   if ((status != 0)) || grep -qE 'ERROR: (AddressSanitizer|libFuzzer|LeakSanitizer)|runtime error:|invariant broken' "$log"; then
@@ -40,7 +43,7 @@ for target in "${targets[@]}"; do
     echo "passed: fuzz_$target"
     passed=$((passed + 1))
   fi
-done
+done <"$listing"
 
 echo "$passed passed, $failed failed"
 ((failed == 0))

@@ -10,12 +10,17 @@
 # Run this after editing any SVG and commit the results; the resources_up_to_date
 # test fails while a rendered file is out of date.
 #
-# Usage: scripts/render-resources.sh [OUTPUT_ROOT]
+# Usage: tools/render-resources.sh [OUTPUT_ROOT]
 #   OUTPUT_ROOT defaults to the repository; the test renders into a scratch directory
-#   and compares.  Needs rsvg-convert (librsvg2-bin), ImageMagick and fonts-dejavu-core.
+#   and compares.  Needs g++ (to read the tip texts from the program's catalogue),
+#   rsvg-convert (librsvg2-bin), ImageMagick and fonts-dejavu-core.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# The tip texts come from the program's own catalogue: this header, whose
+# array (of std::string_view, with an empty slot 0) is named below.
+tip_header=$repo/tips/TipCatalogue.h
+tip_array=corvallo::TipCatalogue
 out=${1:-$repo}
 tips_dir=$repo/resources/tips
 icon_dir=$repo/resources/icon
@@ -24,46 +29,12 @@ sheet=$out/docs/tips.png
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 font_bold=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 
-for tool in rsvg-convert convert montage; do
+for tool in g++ rsvg-convert convert montage; do
   command -v "$tool" >/dev/null || { echo "render-resources: $tool not found" >&2; exit 1; }
 done
 for f in "$font" "$font_bold"; do
   [[ -f $f ]] || { echo "render-resources: missing $f (apt-get install fonts-dejavu-core)" >&2; exit 1; }
 done
-
-# The tip texts, in order; the contact sheet prints each under its picture.
-captions=(
-  "Try to keep the television and all electronic items away and out of your bedroom."
-  "Light your main walkway throughout the night."
-  "Do not let dried flowers remain in the vase."
-  "Keep your house clear of all clutter."
-  "Pennies symbolize a happy marriage."
-  "Hang an image of a mountain behind you in your office room."
-  "Keep your table uncluttered of papers and files."
-  "Hang a picture of a phoenix to improve your luck."
-  "Make your home as sunny and bright as possible without any dark corners."
-  "Believe in the principle of two. For e.g. two flowers, two birds, photos of couples etc."
-  "Hang wind chimes outside your front door for better opportunities."
-  "Have a better love life by including a lot of pinks and reds in your life."
-  "Use different shapes in your lives for a better balance."
-  "Place chairs and beds in such a way that the doorway is visible."
-  "Do not keep mirrors in bedrooms."
-  "Place a tortoise for good health and long life."
-  "Make sure that all clocks in your house are in a working condition and none of them have stopped."
-  "Keeping a green plant will mean better career prospects."
-  "Keep as many live plants you can at home."
-  "Do not keep things or items that you haven't used in years and are gathering dust."
-  "Add mirrors to make the rooms look bigger."
-  "Hanging crystals can improve the health of family members."
-  "Keep a pet if you are planning to. This will improve your quality of life."
-  "Use incense, aromatherapy candles and oils to have a healing effect surround you."
-  "Keep your gas burners in good working condition."
-  "Keeping a fish tank in the appropriate corner can bring you fortune."
-  "See that you don't have any beam on top of your bed."
-  "Keep your doors oiled so that they don't creak."
-  "Use a lot of blue in your everyday life for better knowledge."
-  "Listen to harmonious sounds such as gongs, bells and wind chimes."
-)
 
 # PNG writes carry no timestamps or text chunks, so re-rendering unchanged
 # sources gives byte-identical files and clean diffs.
@@ -77,6 +48,33 @@ render() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT; [[ -n ${KEEP_SCRATCH:-} ]] && trap - EXIT && echo "$scratch"
 mkdir -p "$rendered" "$(dirname "$sheet")"
+
+# --- tip texts ---------------------------------------------------------------
+# Printed by a tiny program compiled against the catalogue, each text ended by
+# a NUL byte, so that they arrive exactly as the program shows them (trailing
+# blanks included); the contact sheet prints each under its picture.
+[[ -f $tip_header ]] || { echo "render-resources: missing $tip_header" >&2; exit 1; }
+g++ -std=c++20 -I"$repo" -I"$(dirname "$tip_header")" -x c++ -o "$scratch/print-tips" - <<EOF
+#include "$(basename "$tip_header")"
+
+#include <cstdio>
+
+int main() {
+    for (const auto& tip : $tip_array) {
+        if (tip.empty()) continue;  // slot 0
+        std::fwrite(tip.data(), 1, tip.size(), stdout);
+        std::fputc('\0', stdout);
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+EOF
+"$scratch/print-tips" >"$scratch/tips"
+mapfile -d '' captions <"$scratch/tips"
+svg_count=$(find "$tips_dir" -maxdepth 1 -name 'tip[0-9][0-9].svg' | wc -l)
+if ((${#captions[@]} != svg_count)); then
+  echo "render-resources: $tip_header has ${#captions[@]} tips, $tips_dir has $svg_count pictures" >&2
+  exit 1
+fi
 
 # --- tip pictures ------------------------------------------------------------
 for i in $(seq 1 ${#captions[@]}); do

@@ -5,13 +5,13 @@
 # the time until the first window is mapped, the processor time used by then,
 # the resident memory once started and the processor use while idle.
 #
-#   bash scripts/benchmark-linux.sh [RUNS] [IDLE_SECONDS]
+#   bash tools/benchmark-linux.sh [RUNS] [IDLE_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
 idle=${2:-10}
 
-bash scripts/install-deps.sh
+bash tools/install-deps.sh
 cmake --preset linux >/dev/null
 cmake --build --preset linux --target corvallo corvallo_minimal_qt_window corvallo_bench_linux \
   >/dev/null
@@ -32,5 +32,5 @@ for pair in "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/
   printf '%-10s %10s %10s\n' "${pair%%=*}" "$(stat -c %s "${pair#*=}")" "$(stat -c %s "$work/stripped")"
 done
 echo "== medians of $runs starts under Xvfb, idle CPU over ${idle} s"
-bash cmake/xvfb-run.sh --tray "$build/bench/corvallo_bench_linux" "$runs" "$idle" "$work/seed" \
+bash tools/run/xvfb.sh --tray "$build/bench/corvallo_bench_linux" "$runs" "$idle" "$work/seed" \
   "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo"

@@ -1,5 +1,5 @@
 // The smallest Qt 6 Widgets program with a window: the baseline that
-// scripts/benchmark-linux.sh measures corvallo against.
+// tools/benchmark-linux.sh measures corvallo against.
 #include <QApplication>
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // medians: the time until its first window is mapped, the processor time it
 // used by then, its resident memory once started and the processor time it
 // uses while it sits idle. Every start gets fresh XDG folders, filled from a
-// seed folder. Run under Xvfb by scripts/benchmark-linux.sh.
+// seed folder. Run under Xvfb by tools/benchmark-linux.sh.
 //
 //   corvallo_bench_linux RUNS IDLE_SECONDS SEED_FOLDER NAME=PATH [NAME=PATH ...]
 #include <signal.h>

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev          # core and its tests
   g++-mingw-w64-x86-64-posix                             # the Windows cross build
   clang libclang-rt-14-dev                               # the fuzz targets (clang 14, libFuzzer)
-  wine wine64 xvfb xdotool                               # running the Windows program and its tests
+  wine wine64 xvfb x11-utils xdotool                     # running the Windows program and its tests
   faketime                                               # a moved clock for the Windows program's fault tests
   librsvg2-bin imagemagick fonts-dejavu-core             # pictures and their check
   qt6-base-dev trayer                                    # the Linux program, a tray host for its tests
