@@ -19,8 +19,8 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # The tip texts come from the program's own catalogue: this header, whose
 # array (of std::string_view, with an empty slot 0) is named below.
-tip_header=$repo/tips/TipCatalogue.h
-tip_array=corvallo::TipCatalogue
+tip_header=$repo/core/model/TipCatalogue.h
+tip_array=corvallo::kTips
 out=${1:-$repo}
 tips_dir=$repo/resources/tips
 icon_dir=$repo/resources/icon
