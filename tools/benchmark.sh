@@ -17,8 +17,12 @@ cmake --build --preset windows --target Corvallo corvallo_baseline corvallo_benc
 build=$PWD/build/windows
 prefix=$build/wineprefix-bench
 # A later run's settings, so that no start is a first run and the update
-# reminder stays quiet. The key is the one the program keeps its settings in.
-key='HKCU\Software\VB and VBA Program Settings\Corvallo\Settings'
+# reminder stays quiet. The key is the one the program keeps its settings in,
+# read from the header that names it for the program.
+constant() {
+  sed -n "s/.*$1 = \"\(.*\)\";/\1/p" core/model/SettingsKeys.h | sed 's/\\\\/\\/g'
+}
+key="HKCU\\$(constant kRegistryRoot)\\Corvallo\\$(constant kSection)"
 for pair in Hour=7 Minute=0 Second=0 Card=16; do
   bash tools/run/wine-run.sh --prefix "$prefix" reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f \
     >/dev/null
