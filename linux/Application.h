@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/app/Program.h"
+#include "core/model/Latin1CodePage.h"
 #include "core/model/SeededRandom.h"
 #include "linux/AboutWindow.h"
 #include "linux/IconStoreWindow.h"
@@ -16,7 +17,6 @@
 #include "linux/QtTrayIcon.h"
 #include "linux/TerminationSignals.h"
 #include "linux/XdgAutostartEntry.h"
-#include "core/model/Latin1CodePage.h"
 
 namespace corvallo::qt {
 

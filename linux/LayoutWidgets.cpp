@@ -100,6 +100,14 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+void connectClick(QWidget* widget, std::function<void()> handler) {
+    if (auto* link = dynamic_cast<LinkLabel*>(widget)) {
+        link->onClick = std::move(handler);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QObject::connect(button, &QPushButton::clicked, std::move(handler));
+    }
+}
+
 void ClickTogglesCheckBox::nextCheckState() {
     setCheckState(checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
 }

@@ -16,18 +16,18 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "core/model/ProgramName.h"
 #include "core/app/Program.h"
 #include "core/app/Steps.h"
+#include "core/model/ProgramName.h"
+#include "core/views/Routes.h"
 #include "linux/IconStoreWindow.h"
 #include "linux/TipPixmaps.h"
-#include "core/views/Routes.h"
 
 namespace corvallo::qt {
 
-// Every handler of the core that an event of the user, the timer or the icon
-// runs goes through skipOnFailure: a handler is a run of steps that skip
-// their own failures, and no exception may unwind through Qt's event dispatch.
+// Every event of the user, the timer or the icon reaches the main presenter
+// through attempt: a presenter's handler is a run of steps that skip their
+// own failures, and no exception may unwind through Qt's event dispatch.
 
 void MainFrame::closeEvent(QCloseEvent* event) {
     if (closingFromCode || !onCloseBox) {
@@ -53,11 +53,15 @@ MainWindow::MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNoti
 
 MainWindow::~MainWindow() = default;
 
-FrmMain& MainWindow::form() const {
+MainPresenter& MainWindow::presenter() const {
     if (program_ == nullptr) {
         throw std::logic_error("main window not attached to a program");
     }
-    return program_->frmMain();
+    return program_->main();
+}
+
+void MainWindow::perform(MainAction action) {
+    attempt([&] { presenter().perform(action); });
 }
 
 void MainWindow::ensureCreated() const {
@@ -93,30 +97,24 @@ void MainWindow::create() {
     frame_->setCentralWidget(client);
     createMenus();
     frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    frame_->onCloseBox = [this] { skipOnFailure([&] { form().close(CloseReason::UserClose); }); };
+    frame_->onCloseBox = [this] { onCloseRequest(CloseReason::CloseBox); };
     connectControls();
-    // The window first appears in the middle of the screen, as on Windows;
-    // its size is known once the layout has settled.
+    // The window first appears in the middle of the screen; its size is known
+    // once the layout has settled.
     frame_->adjustSize();
     centreOnScreen();
 
-    timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setInterval(1000);
-    timer1_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer1_, &QTimer::timeout,
-                     [this] { skipOnFailure([&] { form().Timer1_Timer(); }); });
-    timer1_.start();
+    dailyTimer_.setObjectName(QStringLiteral("Timer1"));
+    dailyTimer_.setInterval(1000);
+    dailyTimer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&dailyTimer_, &QTimer::timeout,
+                     [this] { attempt([&] { presenter().tick(); }); });
+    dailyTimer_.start();
 }
 
+// The popup menu's items are not connected: the presenter opens the menu
+// and acts on the item chosen.
 void MainWindow::createMenus() {
-    auto routeOf = [](std::string_view name) -> void (FrmMain::*)() {
-        for (const HandlerRoute& route : kMenuRoutes) {
-            if (route.name == name) {
-                return route.handler;
-            }
-        }
-        return nullptr;
-    };
     trayMenu_ = std::make_unique<QMenu>();
     trayMenu_->setObjectName(QStringLiteral("mnuPopUp"));
     for (const layout::MenuItem& top : widgets_.layout().menus) {
@@ -131,11 +129,10 @@ void MainWindow::createMenus() {
         if (!isPopup) {
             menu->menuAction()->setVisible(top.visible);
         }
-        auto handler = routeOf(top.name);
-        if (handler != nullptr) {
+        if (const auto action = routeOf(kMainRoutes, top.name)) {
             // A top-level item without children is a command of its own.
             QObject::connect(menu->menuAction(), &QAction::triggered,
-                             [this, handler] { skipOnFailure([&] { (form().*handler)(); }); });
+                             [this, action = *action] { perform(action); });
         }
         for (const layout::MenuItem& item : widgets_.layout().menus) {
             if (item.parent != top.name) {
@@ -145,45 +142,40 @@ void MainWindow::createMenus() {
                 menu->addSeparator()->setObjectName(toQString(item.name));
                 continue;
             }
-            QAction* action = menu->addAction(toQString(item.caption));
-            action->setObjectName(toQString(item.name));
-            action->setVisible(item.visible);
-            if (auto itemHandler = routeOf(item.name); itemHandler != nullptr && !isPopup) {
-                QObject::connect(action, &QAction::triggered, [this, itemHandler] {
-                    skipOnFailure([&] { (form().*itemHandler)(); });
-                });
+            QAction* entry = menu->addAction(toQString(item.caption));
+            entry->setObjectName(toQString(item.name));
+            entry->setVisible(item.visible);
+            if (const auto action = routeOf(kMainRoutes, item.name); action && !isPopup) {
+                QObject::connect(entry, &QAction::triggered,
+                                 [this, action = *action] { perform(action); });
             }
         }
     }
 }
 
+// activated and clicked come from the user only, never from a change made
+// in code, which is what the presenter expects of a control's events.
 void MainWindow::connectControls() {
-    for (const HandlerRoute& route : kClickRoutes) {
-        QWidget* widget = widgets_.widget(route.name);
-        auto handler = route.handler;
-        auto run = [this, handler] { skipOnFailure([&] { (form().*handler)(); }); };
-        if (auto* link = dynamic_cast<LinkLabel*>(widget)) {
-            link->onClick = run;
-        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            QObject::connect(button, &QPushButton::clicked, run);
+    for (const layout::Control& control : widgets_.layout().controls) {
+        if (const auto action = routeOf(kMainRoutes, control.name)) {
+            connectClick(widgets_.widget(control.name),
+                         [this, action = *action] { perform(action); });
         }
     }
-    // activated and clicked come from the user only, never from a change made
-    // in code, which is what the core expects of a control's events.
     for (ListId id : kUserLists) {
         QObject::connect(list(id), &QComboBox::activated,
-                         [this, id] { skipOnFailure([&] { form().listChangedByUser(id); }); });
+                         [this, id] { attempt([&] { presenter().listPicked(id); }); });
     }
-    const std::pair<const char*, OptionId> options[] = {{"optRun", OptionId::Run},
-                                                        {"optDontRun", OptionId::DontRun}};
+    const std::pair<std::string_view, StartupOption> options[] = {
+        {kRunOptionName, StartupOption::Run}, {kDontRunOptionName, StartupOption::DontRun}};
     for (const auto& [name, option] : options) {
         QObject::connect(widgets_.get<QRadioButton>(name), &QRadioButton::clicked,
                          [this, option = option] {
-                             skipOnFailure([&] { form().optionClickedByUser(option); });
+                             attempt([&] { presenter().startupOptionClicked(option); });
                          });
     }
-    QObject::connect(widgets_.get<QCheckBox>("chkSysTray"), &QCheckBox::clicked,
-                     [this] { skipOnFailure([&] { form().sysTrayChangedByUser(); }); });
+    QObject::connect(widgets_.get<QCheckBox>(kTrayAtLogOnName), &QCheckBox::clicked,
+                     [this] { attempt([&] { presenter().trayAtLogOnClicked(); }); });
 }
 
 QComboBox* MainWindow::list(ListId id) const {
@@ -224,56 +216,55 @@ void MainWindow::setListIndex(ListId id, int index) {
     box->setCurrentIndex(index);
 }
 
-// 0 clear, 1 ticked, 2 greyed.
-int MainWindow::sysTrayValue() const {
+CheckState MainWindow::trayAtLogOn() const {
     ensureCreated();
-    switch (widgets_.get<QCheckBox>("chkSysTray")->checkState()) {
+    switch (widgets_.get<QCheckBox>(kTrayAtLogOnName)->checkState()) {
         case Qt::Checked:
-            return 1;
+            return CheckState::Ticked;
         case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
+            return CheckState::Greyed;
+        case Qt::Unchecked:
+            break;
     }
+    return CheckState::Clear;
 }
 
-void MainWindow::setSysTrayValue(int value) {
-    if (value < 0 || value > 2) {
-        throw std::out_of_range("check box value");
-    }
+void MainWindow::setTrayAtLogOn(CheckState state) {
     ensureCreated();
-    auto* box = widgets_.get<QCheckBox>("chkSysTray");
-    box->setTristate(value == 2);
-    box->setCheckState(value == 1   ? Qt::Checked
-                       : value == 2 ? Qt::PartiallyChecked
-                                    : Qt::Unchecked);
+    auto* box = widgets_.get<QCheckBox>(kTrayAtLogOnName);
+    box->setTristate(state == CheckState::Greyed);
+    box->setCheckState(state == CheckState::Ticked   ? Qt::Checked
+                       : state == CheckState::Greyed ? Qt::PartiallyChecked
+                                                     : Qt::Unchecked);
 }
 
-bool MainWindow::sysTrayEnabled() const {
+bool MainWindow::trayAtLogOnEnabled() const {
     ensureCreated();
-    return widgets_.widget("chkSysTray")->isEnabled();
+    return widgets_.widget(kTrayAtLogOnName)->isEnabled();
 }
 
-void MainWindow::setSysTrayEnabled(bool enabled) {
+void MainWindow::setTrayAtLogOnEnabled(bool enabled) {
     ensureCreated();
-    widgets_.widget("chkSysTray")->setEnabled(enabled);
+    widgets_.widget(kTrayAtLogOnName)->setEnabled(enabled);
 }
 
-OptionId MainWindow::selectedOption() const {
+StartupOption MainWindow::startupOption() const {
     ensureCreated();
-    return widgets_.get<QRadioButton>("optRun")->isChecked() ? OptionId::Run : OptionId::DontRun;
+    return widgets_.get<QRadioButton>(kRunOptionName)->isChecked() ? StartupOption::Run
+                                                                   : StartupOption::DontRun;
 }
 
-void MainWindow::selectOption(OptionId option) {
+void MainWindow::setStartupOption(StartupOption option) {
     ensureCreated();
-    widgets_.get<QRadioButton>(option == OptionId::Run ? "optRun" : "optDontRun")->setChecked(true);
+    widgets_.get<QRadioButton>(option == StartupOption::Run ? kRunOptionName : kDontRunOptionName)
+        ->setChecked(true);
 }
 
-void MainWindow::setCardPicture(int tipIndex) {
+void MainWindow::setTipPicture(int tipIndex) {
     showPicture("picCard", tipIndex);
 }
 
-void MainWindow::setCardPicture2(int tipIndex) {
+void MainWindow::setSettingsPicture(int tipIndex) {
     showPicture("picCard2", tipIndex);
 }
 
@@ -283,7 +274,7 @@ void MainWindow::showPicture(std::string_view box, int tipIndex) {
     picture->setPixmap(tipPixmap(tipIndex, picture->size(), picture->devicePixelRatioF()));
 }
 
-void MainWindow::setCardDescription(const std::string& text) {
+void MainWindow::setTipText(const std::string& text) {
     ensureCreated();
     widgets_.get<QLabel>("lblCardDesc")->setText(QString::fromStdString(text));
 }
@@ -453,7 +444,7 @@ TrayMenuChoice MainWindow::popupTrayMenu() {
 // widgets go once that event has returned.
 void MainWindow::destroy() {
     destroyed_ = true;
-    timer1_.stop();
+    dailyTimer_.stop();
     notificationAreaPoll_.stop();
     if (frame_) {
         frame_->closingFromCode = true;
@@ -462,12 +453,12 @@ void MainWindow::destroy() {
     }
 }
 
-void MainWindow::onTrayMouse(int mouseMessage) {
-    skipOnFailure([&] { form().picHook_MouseDown(mouseMessage); });
+void MainWindow::onTrayGesture(TrayGesture gesture) {
+    attempt([&] { presenter().trayGesture(gesture); });
 }
 
 void MainWindow::onCloseRequest(CloseReason reason) {
-    skipOnFailure([&] { form().close(reason); });
+    attempt([&] { presenter().close(reason); });
 }
 
 }  // namespace corvallo::qt
