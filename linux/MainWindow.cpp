@@ -1,6 +1,5 @@
 #include "linux/MainWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,17 +9,15 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <stdexcept>
 
 #include "core/app/Program.h"
 #include "core/app/Steps.h"
-#include "core/model/ProgramName.h"
 #include "core/views/Routes.h"
 #include "linux/IconStoreWindow.h"
+#include "linux/MainMenus.h"
 #include "linux/TipPixmaps.h"
 
 namespace corvallo::qt {
@@ -43,13 +40,8 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 MainWindow::MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNotificationArea,
                        std::chrono::milliseconds waitForNotificationArea)
     : iconStore_(iconStore),
-      hasNotificationArea_(std::move(hasNotificationArea)),
       widgets_(layout::mainWindow()),
-      waitForNotificationArea_(waitForNotificationArea) {
-    notificationAreaPoll_.setInterval(500);
-    QObject::connect(&notificationAreaPoll_, &QTimer::timeout,
-                     [this] { onNotificationAreaPoll(); });
-}
+      taskBarFallback_(std::move(hasNotificationArea), waitForNotificationArea) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -95,7 +87,8 @@ void MainWindow::create() {
     client->setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     widgets_.create(client);
     frame_->setCentralWidget(client);
-    createMenus();
+    trayMenu_ =
+        createMainMenus(*frame_->menuBar(), layout, [this](MainAction action) { perform(action); });
     frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
     frame_->onCloseBox = [this] { onCloseRequest(CloseReason::CloseBox); };
     connectControls();
@@ -110,47 +103,6 @@ void MainWindow::create() {
     QObject::connect(&dailyTimer_, &QTimer::timeout,
                      [this] { attempt([&] { presenter().tick(); }); });
     dailyTimer_.start();
-}
-
-// The popup menu's items are not connected: the presenter opens the menu
-// and acts on the item chosen.
-void MainWindow::createMenus() {
-    trayMenu_ = std::make_unique<QMenu>();
-    trayMenu_->setObjectName(QStringLiteral("mnuPopUp"));
-    for (const layout::MenuItem& top : widgets_.layout().menus) {
-        if (!top.parent.empty()) {
-            continue;
-        }
-        const bool isPopup = top.name == "mnuPopUp";
-        QMenu* menu =
-            isPopup ? trayMenu_.get() : frame_->menuBar()->addMenu(toQString(top.caption));
-        menu->setObjectName(toQString(top.name));
-        menu->menuAction()->setObjectName(toQString(top.name));
-        if (!isPopup) {
-            menu->menuAction()->setVisible(top.visible);
-        }
-        if (const auto action = routeOf(kMainRoutes, top.name)) {
-            // A top-level item without children is a command of its own.
-            QObject::connect(menu->menuAction(), &QAction::triggered,
-                             [this, action = *action] { perform(action); });
-        }
-        for (const layout::MenuItem& item : widgets_.layout().menus) {
-            if (item.parent != top.name) {
-                continue;
-            }
-            if (item.caption.empty()) {
-                menu->addSeparator()->setObjectName(toQString(item.name));
-                continue;
-            }
-            QAction* entry = menu->addAction(toQString(item.caption));
-            entry->setObjectName(toQString(item.name));
-            entry->setVisible(item.visible);
-            if (const auto action = routeOf(kMainRoutes, item.name); action && !isPopup) {
-                QObject::connect(entry, &QAction::triggered,
-                                 [this, action = *action] { perform(action); });
-            }
-        }
-    }
 }
 
 // activated and clicked come from the user only, never from a change made
@@ -317,7 +269,7 @@ void MainWindow::bringPromotionToFront(Promotion label) {
 // A window that is hidden is minimized when it is shown next.
 void MainWindow::show() {
     ensureCreated();
-    onTaskBarInsteadOfTray_ = false;
+    taskBarFallback_.windowShown();
     if (minimizedWhileHidden_) {
         frame_->showMinimized();
     } else {
@@ -334,63 +286,11 @@ void MainWindow::show() {
 
 void MainWindow::hide() {
     ensureCreated();
-    if (!hasNotificationArea_()) {
-        minimiseWithoutNotificationArea();
+    if (!taskBarFallback_.hasNotificationArea()) {
+        taskBarFallback_.minimise(*frame_);
         return;
     }
     frame_->hide();
-}
-
-// Without a notification area a hidden window could never be brought back,
-// so it waits minimised on the task bar instead; the user is told once.
-void MainWindow::minimiseWithoutNotificationArea() {
-    frame_->showMinimized();
-    onTaskBarInsteadOfTray_ = true;
-    if (waitForNotificationArea_ > std::chrono::milliseconds::zero()) {
-        notificationAreaDeadline_ = std::chrono::steady_clock::now() + waitForNotificationArea_;
-        waitForNotificationArea_ = {};
-        notificationAreaPoll_.start();
-        return;
-    }
-    if (!notificationAreaPoll_.isActive()) {
-        tellAboutTaskBarOnce();
-    }
-}
-
-// Once a notification area appears, Qt puts the icon into it and the window
-// can go; when the user or the program has brought the window back
-// meanwhile, there is nothing left to do.
-void MainWindow::onNotificationAreaPoll() {
-    // A window the user has restored from the task bar and is working in stays.
-    if (!frame_ || !onTaskBarInsteadOfTray_ ||
-        (!frame_->isMinimized() && frame_->isActiveWindow())) {
-        notificationAreaPoll_.stop();
-        return;
-    }
-    if (hasNotificationArea_()) {
-        notificationAreaPoll_.stop();
-        onTaskBarInsteadOfTray_ = false;
-        frame_->hide();
-        return;
-    }
-    if (std::chrono::steady_clock::now() >= notificationAreaDeadline_) {
-        notificationAreaPoll_.stop();
-        tellAboutTaskBarOnce();
-    }
-}
-
-void MainWindow::tellAboutTaskBarOnce() {
-    if (toldAboutTaskBar_) {
-        return;
-    }
-    toldAboutTaskBar_ = true;
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle),
-                    QStringLiteral("This desktop has no notification area, so Corvallo waits "
-                                   "minimised on the task bar instead. Click it there to see "
-                                   "today's tip."),
-                    QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.exec();
 }
 
 // Minimising a hidden window would show it, so a hidden window only
@@ -427,17 +327,7 @@ void MainWindow::setIconFromStore(int position) {
 
 TrayMenuChoice MainWindow::popupTrayMenu() {
     ensureCreated();
-    QAction* show = trayMenu_->findChild<QAction*>(QStringLiteral("mnuPop"));
-    trayMenu_->setDefaultAction(show);
-    const QAction* chosen = trayMenu_->exec(QCursor::pos());
-    if (chosen == nullptr) {
-        return TrayMenuChoice::None;
-    }
-    if (chosen == show) {
-        return TrayMenuChoice::Show;
-    }
-    return chosen->objectName() == QStringLiteral("mnuExit1") ? TrayMenuChoice::Exit
-                                                              : TrayMenuChoice::None;
+    return execTrayMenu(*trayMenu_, QCursor::pos());
 }
 
 // The window may be destroyed from one of its own widgets' handlers, so the
@@ -445,7 +335,7 @@ TrayMenuChoice MainWindow::popupTrayMenu() {
 void MainWindow::destroy() {
     destroyed_ = true;
     dailyTimer_.stop();
-    notificationAreaPoll_.stop();
+    taskBarFallback_.stop();
     if (frame_) {
         frame_->closingFromCode = true;
         frame_->hide();

@@ -10,6 +10,7 @@
 #include "core/app/MainPresenter.h"
 #include "core/views/MainView.h"
 #include "linux/LayoutWidgets.h"
+#include "linux/TaskBarFallback.h"
 
 class QComboBox;
 class QMenu;
@@ -92,32 +93,22 @@ class MainWindow final : public MainView {
   private:
     void ensureCreated() const;
     void create();
-    void createMenus();
     void connectControls();
     void showPicture(std::string_view box, int tipIndex);
-    void minimiseWithoutNotificationArea();
-    void onNotificationAreaPoll();
-    void tellAboutTaskBarOnce();
     [[nodiscard]] QComboBox* list(ListId id) const;
     [[nodiscard]] MainPresenter& presenter() const;
     // Runs the action of a routed control or menu item.
     void perform(MainAction action);
 
     IconStoreWindow& iconStore_;
-    std::function<bool()> hasNotificationArea_;
     Program* program_ = nullptr;
     LayoutWidgets widgets_;
     std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<QMenu> trayMenu_;
     QTimer dailyTimer_;
-    QTimer notificationAreaPoll_;
-    std::chrono::milliseconds waitForNotificationArea_;
-    std::chrono::steady_clock::time_point notificationAreaDeadline_;
+    TaskBarFallback taskBarFallback_;
     QIcon icon_;
     bool minimizedWhileHidden_ = false;
-    bool toldAboutTaskBar_ = false;
-    // Minimised for want of a notification area, until shown again.
-    bool onTaskBarInsteadOfTray_ = false;
     bool destroyed_ = false;
 };
 
