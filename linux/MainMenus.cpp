@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "linux/LayoutWidgets.h"
 
@@ -32,6 +33,25 @@ void addItems(QMenu& menu, const layout::Window& layout, std::string_view parent
     }
 }
 
+bool hasItems(const layout::Window& layout, std::string_view parent) {
+    return std::any_of(layout.menus.begin(), layout.menus.end(),
+                       [&](const layout::MenuItem& item) { return item.parent == parent; });
+}
+
+// A top-level item without items of its own is a command on the bar itself:
+// one click, or Alt with its access key, runs it. As a menu it would only
+// open an empty popup.
+void addCommand(QMenuBar& bar, const layout::MenuItem& item,
+                const std::function<void(MainAction)>& perform) {
+    QAction* command = bar.addAction(toQString(item.caption));
+    command->setObjectName(toQString(item.name));
+    command->setVisible(item.visible);
+    if (const auto action = routeOf(kMainRoutes, item.name)) {
+        QObject::connect(command, &QAction::triggered,
+                         [perform, action = *action] { perform(action); });
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<QMenu> createMainMenus(QMenuBar& bar, const layout::Window& layout,
@@ -47,15 +67,14 @@ std::unique_ptr<QMenu> createMainMenus(QMenuBar& bar, const layout::Window& layo
             addItems(*trayMenu, layout, top.name, {});
             continue;
         }
+        if (!hasItems(layout, top.name)) {
+            addCommand(bar, top, perform);
+            continue;
+        }
         QMenu* menu = bar.addMenu(toQString(top.caption));
         menu->setObjectName(toQString(top.name));
         menu->menuAction()->setObjectName(toQString(top.name));
         menu->menuAction()->setVisible(top.visible);
-        if (const auto action = routeOf(kMainRoutes, top.name)) {
-            // A top-level item without children is a command of its own.
-            QObject::connect(menu->menuAction(), &QAction::triggered,
-                             [perform, action = *action] { perform(action); });
-        }
         addItems(*menu, layout, top.name, perform);
     }
     return trayMenu;

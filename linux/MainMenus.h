@@ -14,10 +14,11 @@ class QMenuBar;
 namespace corvallo::qt {
 
 // The main window's menus as the layout describes them, each item's
-// objectName its name in the layout. Adds the menu bar's menus to `bar`,
-// where choosing a routed item runs `perform` with its action, and returns
-// the notification icon's popup menu, which is not on the bar. The popup's
-// items run nothing themselves: whoever opens the popup acts on the choice.
+// objectName its name in the layout. Adds the menu bar's menus, and its
+// commands (top-level items without items of their own), to `bar`, where
+// choosing a routed item runs `perform` with its action. Returns the
+// notification icon's popup menu, which is not on the bar; its items run
+// nothing themselves: whoever opens the popup acts on the choice.
 [[nodiscard]] std::unique_ptr<QMenu> createMainMenus(
     QMenuBar& bar, const layout::Window& layout, const std::function<void(MainAction)>& perform);
 
