@@ -70,10 +70,11 @@ void MainWindow::create() {
     frame_ = std::make_unique<MainFrame>();
     frame_->setObjectName(QStringLiteral("frmMain"));
     frame_->setWindowTitle(toQString(layout.caption));
-    // A fixed border: no maximise button, no resizing.
+    // A fixed border and a title bar with the system menu and the close box
+    // only: no minimise or maximise button, no resizing. The program still
+    // minimises the window itself on its way into the notification area.
     frame_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     icon_ = IconStoreWindow::programIcon();
     frame_->setWindowIcon(icon_);
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "ProgramFixture.h"
@@ -49,6 +50,24 @@ TEST_F(WindowControls, DonateOnTheMenuBarOpensTheDonatePageAtOnce) {
         // No menu is left open to close.
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     }
+}
+
+TEST_F(WindowControls, MainWindowHasATitleBarWithOnlyTheCloseBoxAndAFixedSize) {
+    QMainWindow* main = startShown();
+    ASSERT_NE(main, nullptr);
+    const Qt::WindowFlags flags = main->windowFlags();
+    const std::tuple<const char*, Qt::WindowType, bool> hints[] = {
+        {"title bar", Qt::WindowTitleHint, true},
+        {"system menu", Qt::WindowSystemMenuHint, true},
+        {"close box", Qt::WindowCloseButtonHint, true},
+        {"minimise button", Qt::WindowMinimizeButtonHint, false},
+        {"maximise button", Qt::WindowMaximizeButtonHint, false},
+    };
+    for (const auto& [name, hint, offered] : hints) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(flags.testFlag(hint), offered);
+    }
+    EXPECT_EQ(main->minimumSize(), main->maximumSize());
 }
 
 }  // namespace
