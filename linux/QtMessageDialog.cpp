@@ -102,11 +102,10 @@ QMessageBox* QtMessageDialog::buildBox(const Message& message, QWidget* owner) {
         box->addButton(button);
     }
     box->setDefaultButton(buttons.front());
-    for (const Button escape : {QMessageBox::No, QMessageBox::Ok}) {
-        if (QAbstractButton* button = box->button(escape)) {
-            box->setEscapeButton(button);
-            break;
-        }
+    // A box with only OK may be closed like any window. A question has no
+    // escape button: only Yes and No answer it.
+    if (message.buttons == MessageButtons::Ok) {
+        box->setEscapeButton(box->button(QMessageBox::Ok));
     }
     return box;
 }

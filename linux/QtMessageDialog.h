@@ -9,8 +9,8 @@ namespace corvallo {
 
 // Message boxes as QMessageBox: the message's buttons with the first one as
 // the default, its icon (the exclamation mark as Qt's warning icon) and its
-// title. Esc and the close box answer OK on a box with only OK, and No on a
-// Yes/No question.
+// title. Esc and the close box answer OK on a box with only OK; on a Yes/No
+// question they do nothing, so that only its two buttons leave it.
 class QtMessageDialog final : public MessageDialog {
   public:
     explicit QtMessageDialog(QWidget* owner = nullptr) : owner_(owner) {}

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <functional>
 #include <tuple>
@@ -68,6 +69,34 @@ TEST_F(WindowControls, MainWindowHasATitleBarWithOnlyTheCloseBoxAndAFixedSize) {
         EXPECT_EQ(flags.testFlag(hint), offered);
     }
     EXPECT_EQ(main->minimumSize(), main->maximumSize());
+}
+
+TEST_F(WindowControls, EscAndTheCloseBoxLeaveTheExitQuestionOpen) {
+    QMainWindow* main = startShown();
+    ASSERT_NE(main, nullptr);
+    bool asked = false;
+    onceShown(
+        main, [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+        [&](QWidget* widget) {
+            asked = true;
+            const QPointer<QMessageBox> box = static_cast<QMessageBox*>(widget);
+            EXPECT_EQ(box->text(), QStringLiteral("Are You Sure You Want To Quit Corvallo?"));
+            const std::pair<const char*, std::function<void()>> ways[] = {
+                {"Esc", [&] { QTest::keyClick(box.data(), Qt::Key_Escape); }},
+                {"close box", [&] { pressCloseBox(box.data()); }},
+            };
+            for (const auto& [way, tryToLeave] : ways) {
+                SCOPED_TRACE(way);
+                tryToLeave();
+                QTest::qWait(300);
+                ASSERT_TRUE(box && box->isVisible()) << "the question closed";
+                EXPECT_TRUE(onScreen(main));
+            }
+            click(box->button(QMessageBox::Yes));
+        });
+    click(control("cmdExit"));
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(waitFor([&] { return ended(); }));
 }
 
 }  // namespace
