@@ -42,8 +42,8 @@ class Application {
     PosixClock clock_;
     SeededRandom random_;
     QtDateText dateText_;
-    // Linux has no ANSI code page of its own; the scrambled "Duration" only
-    // has to read back on the same machine.
+    // Linux has no single-byte system code page; Latin-1 serves, since the
+    // scrambled "Duration" only has to read back on the same machine.
     Latin1CodePage codePage_;
     QtBrowser browser_;
     XdgAutostartEntry startupEntry_;
