@@ -5,16 +5,17 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "core/app/Steps.h"
+#include "core/views/Routes.h"
 #include "linux/IconStoreWindow.h"
 #include "linux/LayoutWidgets.h"
 #include "linux/MainWindow.h"
-#include "core/app/AboutPresenter.h"
 
 namespace corvallo::qt {
 
 AboutWindow::~AboutWindow() = default;
 
-void AboutWindow::showModal(FrmAbout& form) {
+void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
     const layout::Window& layout = layout::aboutWindow();
     dialog_ = std::make_unique<QDialog>(mainWindow_.window(), Qt::Dialog | Qt::WindowTitleHint |
                                                                   Qt::WindowCloseButtonHint |
@@ -36,11 +37,14 @@ void AboutWindow::showModal(FrmAbout& form) {
     auto* ok = widgets.get<QPushButton>("cmdOK");
     ok->setDefault(true);
     ok->setFocus();
-    QObject::connect(ok, &QPushButton::clicked, [&form] { form.cmdOK_Click(); });
+    auto run = [&perform](AboutAction action) { attempt([&] { perform(action); }); };
+    for (const Route<AboutAction>& route : kAboutRoutes) {
+        connectClick(widgets.widget(route.name), [run, action = route.action] { run(action); });
+    }
     // Esc and the close box press "&OK" too.
-    QObject::connect(&dialog, &QDialog::rejected, [&form] { form.cmdOK_Click(); });
-    widgets.get<LinkLabel>("lblHomePage")->onClick = [&form] { form.lblHomePage_Click(); };
-    widgets.get<LinkLabel>("Label5")->onClick = [&form] { form.Label5_Click(); };
+    constexpr std::optional<AboutAction> pressOk = routeOf(kAboutRoutes, "cmdOK");
+    static_assert(pressOk.has_value());
+    QObject::connect(&dialog, &QDialog::rejected, [run, action = *pressOk] { run(action); });
     auto* icon = widgets.get<QLabel>("picIcon");
     icon->setPixmap(IconStoreWindow::programIcon().pixmap(32, 32));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "core/views/AboutView.h"
@@ -9,16 +10,16 @@ namespace corvallo::qt {
 
 class MainWindow;
 
-// frmAbout: a fixed dialog, modal above the main window. Each opening makes a
-// fresh dialog from the layout; closing destroys it. Enter and Esc press
-// "&OK", which is the default button.
+// The About window: a fixed dialog, modal above the main window. Each opening
+// makes a fresh dialog from the layout; closing destroys it. Enter and Esc
+// press "&OK", which is the default button.
 class AboutWindow final : public AboutView {
   public:
     // `mainWindow` must outlive this object.
     explicit AboutWindow(const MainWindow& mainWindow) : mainWindow_(mainWindow) {}
     ~AboutWindow() override;
 
-    void showModal(FrmAbout& form) override;
+    void showModal(const std::function<void(AboutAction)>& perform) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override { return dialog_ != nullptr; }
 

@@ -29,15 +29,15 @@ Application::Application(int argc, char** argv, std::function<void()> endProcess
                   waitForNotificationArea(process_.commandLine())),
       aboutWindow_(mainWindow_),
       trayIcon_([this] { return mainWindow_.currentIcon(); },
-                [this](int mouseMessage) { mainWindow_.onTrayMouse(mouseMessage); }),
+                [this](TrayGesture gesture) { mainWindow_.onTrayGesture(gesture); }),
       program_(Ports{store_, clock_, random_, dateText_, codePage_, browser_, startupEntry_,
                      trayIcon_, messages_, process_},
                Views{mainWindow_, aboutWindow_, iconStore_}),
-      // Log-out and shutdown end the program as they do on Windows: the
-      // start-up choices are saved and the icon removed. Ctrl+C in a
-      // terminal is a close request from outside.
+      // SIGTERM and SIGHUP come at log-out and shutdown: the program ends as
+      // the session does, saving the start-up choices and removing the icon.
+      // Ctrl+C in a terminal counts as another program's close request.
       signals_([this](int number) {
-          mainWindow_.onCloseRequest(number == SIGINT ? CloseReason::TaskManager
+          mainWindow_.onCloseRequest(number == SIGINT ? CloseReason::OtherProgram
                                                       : CloseReason::SessionEnd);
       }) {
     mainWindow_.attach(program_);

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/app/Program.h"
+#include "core/model/Latin1CodePage.h"
 #include "core/model/SeededRandom.h"
 #include "linux/AboutWindow.h"
 #include "linux/IconStoreWindow.h"
@@ -16,7 +17,6 @@
 #include "linux/QtTrayIcon.h"
 #include "linux/TerminationSignals.h"
 #include "linux/XdgAutostartEntry.h"
-#include "core/model/Latin1CodePage.h"
 
 namespace corvallo::qt {
 
@@ -42,8 +42,8 @@ class Application {
     PosixClock clock_;
     SeededRandom random_;
     QtDateText dateText_;
-    // Linux has no ANSI code page of its own; the scrambled "Duration" only
-    // has to read back on the same machine.
+    // Linux has no single-byte system code page; Latin-1 serves, since the
+    // scrambled "Duration" only has to read back on the same machine.
     Latin1CodePage codePage_;
     QtBrowser browser_;
     XdgAutostartEntry startupEntry_;

@@ -24,8 +24,8 @@ void IconStoreWindow::load() {
     }
 }
 
-// The window's background is left out where the window system composites, as
-// the layered window's white colour key does on Windows. It is never shown.
+// A see-through background, where the window system composites. The window
+// is never shown, so nothing else depends on it.
 void IconStoreWindow::makeTransparent() {
     if (!window_) {
         throw std::logic_error("icon store not loaded");

@@ -9,10 +9,10 @@ class QWidget;
 
 namespace corvallo::qt {
 
-// frmDisplay: a top-level widget that is never shown and keeps the program's
-// icon list. Position 31 is the program icon; the positions before it are
-// never read and hold the same icon, so the position stays where the rest of
-// the program expects it.
+// The icon store: a top-level widget that is never shown and keeps the
+// program's icon list. Position 31 is the program icon; the positions before
+// it are never read and hold the same icon, so the position stays where the
+// rest of the program expects it.
 class IconStoreWindow final : public IconStoreView {
   public:
     static constexpr int kIconCount = 31;

@@ -48,7 +48,8 @@ void applyColours(QWidget* widget, const layout::Control& control) {
         palette.setColor(QPalette::Window, background);
         palette.setColor(QPalette::Button, background);
         // A list's box takes the background too; option buttons and check
-        // boxes keep the desktop's light indicator, as they do on Windows.
+        // boxes keep the desktop's light indicator, where a dot or a tick
+        // shows on any panel colour.
         if (control.kind == layout::Kind::DropDownList) {
             palette.setColor(QPalette::Base, background);
         }
@@ -98,6 +99,14 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLabel::keyPressEvent(event);
+}
+
+void connectClick(QWidget* widget, std::function<void()> handler) {
+    if (auto* link = dynamic_cast<LinkLabel*>(widget)) {
+        link->onClick = std::move(handler);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QObject::connect(button, &QPushButton::clicked, std::move(handler));
+    }
 }
 
 void ClickTogglesCheckBox::nextCheckState() {

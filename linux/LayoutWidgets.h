@@ -35,6 +35,10 @@ class ClickTogglesCheckBox final : public QCheckBox {
     void nextCheckState() override;
 };
 
+// Runs `handler` on each click of a link or push button of the layout; other
+// widgets take no clicks.
+void connectClick(QWidget* widget, std::function<void()> handler);
+
 // Text of the layout (UTF-8) as Qt holds it.
 [[nodiscard]] QString toQString(std::string_view text);
 

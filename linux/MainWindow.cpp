@@ -1,6 +1,5 @@
 #include "linux/MainWindow.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,24 +9,22 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <stdexcept>
 
-#include "core/model/ProgramName.h"
 #include "core/app/Program.h"
 #include "core/app/Steps.h"
-#include "linux/IconStoreWindow.h"
-#include "linux/TipPixmaps.h"
 #include "core/views/Routes.h"
+#include "linux/IconStoreWindow.h"
+#include "linux/MainMenus.h"
+#include "linux/TipPixmaps.h"
 
 namespace corvallo::qt {
 
-// Every handler of the core that an event of the user, the timer or the icon
-// runs goes through skipOnFailure: a handler is a run of steps that skip
-// their own failures, and no exception may unwind through Qt's event dispatch.
+// Every event of the user, the timer or the icon reaches the main presenter
+// through attempt: a presenter's handler is a run of steps that skip their
+// own failures, and no exception may unwind through Qt's event dispatch.
 
 void MainFrame::closeEvent(QCloseEvent* event) {
     if (closingFromCode || !onCloseBox) {
@@ -43,21 +40,20 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 MainWindow::MainWindow(IconStoreWindow& iconStore, std::function<bool()> hasNotificationArea,
                        std::chrono::milliseconds waitForNotificationArea)
     : iconStore_(iconStore),
-      hasNotificationArea_(std::move(hasNotificationArea)),
       widgets_(layout::mainWindow()),
-      waitForNotificationArea_(waitForNotificationArea) {
-    notificationAreaPoll_.setInterval(500);
-    QObject::connect(&notificationAreaPoll_, &QTimer::timeout,
-                     [this] { onNotificationAreaPoll(); });
-}
+      taskBarFallback_(std::move(hasNotificationArea), waitForNotificationArea) {}
 
 MainWindow::~MainWindow() = default;
 
-FrmMain& MainWindow::form() const {
+MainPresenter& MainWindow::presenter() const {
     if (program_ == nullptr) {
         throw std::logic_error("main window not attached to a program");
     }
-    return program_->frmMain();
+    return program_->main();
+}
+
+void MainWindow::perform(MainAction action) {
+    attempt([&] { presenter().perform(action); });
 }
 
 void MainWindow::ensureCreated() const {
@@ -74,10 +70,11 @@ void MainWindow::create() {
     frame_ = std::make_unique<MainFrame>();
     frame_->setObjectName(QStringLiteral("frmMain"));
     frame_->setWindowTitle(toQString(layout.caption));
-    // A fixed border: no maximise button, no resizing.
+    // A fixed border and a title bar with the system menu and the close box
+    // only: no minimise or maximise button, no resizing. The program still
+    // minimises the window itself on its way into the notification area.
     frame_->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     icon_ = IconStoreWindow::programIcon();
     frame_->setWindowIcon(icon_);
 
@@ -91,99 +88,47 @@ void MainWindow::create() {
     client->setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
     widgets_.create(client);
     frame_->setCentralWidget(client);
-    createMenus();
+    trayMenu_ =
+        createMainMenus(*frame_->menuBar(), layout, [this](MainAction action) { perform(action); });
     frame_->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    frame_->onCloseBox = [this] { skipOnFailure([&] { form().close(CloseReason::UserClose); }); };
+    frame_->onCloseBox = [this] { onCloseRequest(CloseReason::CloseBox); };
     connectControls();
-    // The window first appears in the middle of the screen, as on Windows;
-    // its size is known once the layout has settled.
+    // The window first appears in the middle of the screen; its size is known
+    // once the layout has settled.
     frame_->adjustSize();
     centreOnScreen();
 
-    timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setInterval(1000);
-    timer1_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer1_, &QTimer::timeout,
-                     [this] { skipOnFailure([&] { form().Timer1_Timer(); }); });
-    timer1_.start();
+    dailyTimer_.setObjectName(QStringLiteral("Timer1"));
+    dailyTimer_.setInterval(1000);
+    dailyTimer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&dailyTimer_, &QTimer::timeout,
+                     [this] { attempt([&] { presenter().tick(); }); });
+    dailyTimer_.start();
 }
 
-void MainWindow::createMenus() {
-    auto routeOf = [](std::string_view name) -> void (FrmMain::*)() {
-        for (const HandlerRoute& route : kMenuRoutes) {
-            if (route.name == name) {
-                return route.handler;
-            }
-        }
-        return nullptr;
-    };
-    trayMenu_ = std::make_unique<QMenu>();
-    trayMenu_->setObjectName(QStringLiteral("mnuPopUp"));
-    for (const layout::MenuItem& top : widgets_.layout().menus) {
-        if (!top.parent.empty()) {
-            continue;
-        }
-        const bool isPopup = top.name == "mnuPopUp";
-        QMenu* menu =
-            isPopup ? trayMenu_.get() : frame_->menuBar()->addMenu(toQString(top.caption));
-        menu->setObjectName(toQString(top.name));
-        menu->menuAction()->setObjectName(toQString(top.name));
-        if (!isPopup) {
-            menu->menuAction()->setVisible(top.visible);
-        }
-        auto handler = routeOf(top.name);
-        if (handler != nullptr) {
-            // A top-level item without children is a command of its own.
-            QObject::connect(menu->menuAction(), &QAction::triggered,
-                             [this, handler] { skipOnFailure([&] { (form().*handler)(); }); });
-        }
-        for (const layout::MenuItem& item : widgets_.layout().menus) {
-            if (item.parent != top.name) {
-                continue;
-            }
-            if (item.caption.empty()) {
-                menu->addSeparator()->setObjectName(toQString(item.name));
-                continue;
-            }
-            QAction* action = menu->addAction(toQString(item.caption));
-            action->setObjectName(toQString(item.name));
-            action->setVisible(item.visible);
-            if (auto itemHandler = routeOf(item.name); itemHandler != nullptr && !isPopup) {
-                QObject::connect(action, &QAction::triggered, [this, itemHandler] {
-                    skipOnFailure([&] { (form().*itemHandler)(); });
-                });
-            }
-        }
-    }
-}
-
+// activated and clicked come from the user only, never from a change made
+// in code, which is what the presenter expects of a control's events.
 void MainWindow::connectControls() {
-    for (const HandlerRoute& route : kClickRoutes) {
-        QWidget* widget = widgets_.widget(route.name);
-        auto handler = route.handler;
-        auto run = [this, handler] { skipOnFailure([&] { (form().*handler)(); }); };
-        if (auto* link = dynamic_cast<LinkLabel*>(widget)) {
-            link->onClick = run;
-        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            QObject::connect(button, &QPushButton::clicked, run);
+    for (const layout::Control& control : widgets_.layout().controls) {
+        if (const auto action = routeOf(kMainRoutes, control.name)) {
+            connectClick(widgets_.widget(control.name),
+                         [this, action = *action] { perform(action); });
         }
     }
-    // activated and clicked come from the user only, never from a change made
-    // in code, which is what the core expects of a control's events.
     for (ListId id : kUserLists) {
         QObject::connect(list(id), &QComboBox::activated,
-                         [this, id] { skipOnFailure([&] { form().listChangedByUser(id); }); });
+                         [this, id] { attempt([&] { presenter().listPicked(id); }); });
     }
-    const std::pair<const char*, OptionId> options[] = {{"optRun", OptionId::Run},
-                                                        {"optDontRun", OptionId::DontRun}};
+    const std::pair<std::string_view, StartupOption> options[] = {
+        {kRunOptionName, StartupOption::Run}, {kDontRunOptionName, StartupOption::DontRun}};
     for (const auto& [name, option] : options) {
         QObject::connect(widgets_.get<QRadioButton>(name), &QRadioButton::clicked,
                          [this, option = option] {
-                             skipOnFailure([&] { form().optionClickedByUser(option); });
+                             attempt([&] { presenter().startupOptionClicked(option); });
                          });
     }
-    QObject::connect(widgets_.get<QCheckBox>("chkSysTray"), &QCheckBox::clicked,
-                     [this] { skipOnFailure([&] { form().sysTrayChangedByUser(); }); });
+    QObject::connect(widgets_.get<QCheckBox>(kTrayAtLogOnName), &QCheckBox::clicked,
+                     [this] { attempt([&] { presenter().trayAtLogOnClicked(); }); });
 }
 
 QComboBox* MainWindow::list(ListId id) const {
@@ -224,56 +169,55 @@ void MainWindow::setListIndex(ListId id, int index) {
     box->setCurrentIndex(index);
 }
 
-// 0 clear, 1 ticked, 2 greyed.
-int MainWindow::sysTrayValue() const {
+CheckState MainWindow::trayAtLogOn() const {
     ensureCreated();
-    switch (widgets_.get<QCheckBox>("chkSysTray")->checkState()) {
+    switch (widgets_.get<QCheckBox>(kTrayAtLogOnName)->checkState()) {
         case Qt::Checked:
-            return 1;
+            return CheckState::Ticked;
         case Qt::PartiallyChecked:
-            return 2;
-        default:
-            return 0;
+            return CheckState::Greyed;
+        case Qt::Unchecked:
+            break;
     }
+    return CheckState::Clear;
 }
 
-void MainWindow::setSysTrayValue(int value) {
-    if (value < 0 || value > 2) {
-        throw std::out_of_range("check box value");
-    }
+void MainWindow::setTrayAtLogOn(CheckState state) {
     ensureCreated();
-    auto* box = widgets_.get<QCheckBox>("chkSysTray");
-    box->setTristate(value == 2);
-    box->setCheckState(value == 1   ? Qt::Checked
-                       : value == 2 ? Qt::PartiallyChecked
-                                    : Qt::Unchecked);
+    auto* box = widgets_.get<QCheckBox>(kTrayAtLogOnName);
+    box->setTristate(state == CheckState::Greyed);
+    box->setCheckState(state == CheckState::Ticked   ? Qt::Checked
+                       : state == CheckState::Greyed ? Qt::PartiallyChecked
+                                                     : Qt::Unchecked);
 }
 
-bool MainWindow::sysTrayEnabled() const {
+bool MainWindow::trayAtLogOnEnabled() const {
     ensureCreated();
-    return widgets_.widget("chkSysTray")->isEnabled();
+    return widgets_.widget(kTrayAtLogOnName)->isEnabled();
 }
 
-void MainWindow::setSysTrayEnabled(bool enabled) {
+void MainWindow::setTrayAtLogOnEnabled(bool enabled) {
     ensureCreated();
-    widgets_.widget("chkSysTray")->setEnabled(enabled);
+    widgets_.widget(kTrayAtLogOnName)->setEnabled(enabled);
 }
 
-OptionId MainWindow::selectedOption() const {
+StartupOption MainWindow::startupOption() const {
     ensureCreated();
-    return widgets_.get<QRadioButton>("optRun")->isChecked() ? OptionId::Run : OptionId::DontRun;
+    return widgets_.get<QRadioButton>(kRunOptionName)->isChecked() ? StartupOption::Run
+                                                                   : StartupOption::DontRun;
 }
 
-void MainWindow::selectOption(OptionId option) {
+void MainWindow::setStartupOption(StartupOption option) {
     ensureCreated();
-    widgets_.get<QRadioButton>(option == OptionId::Run ? "optRun" : "optDontRun")->setChecked(true);
+    widgets_.get<QRadioButton>(option == StartupOption::Run ? kRunOptionName : kDontRunOptionName)
+        ->setChecked(true);
 }
 
-void MainWindow::setCardPicture(int tipIndex) {
+void MainWindow::setTipPicture(int tipIndex) {
     showPicture("picCard", tipIndex);
 }
 
-void MainWindow::setCardPicture2(int tipIndex) {
+void MainWindow::setSettingsPicture(int tipIndex) {
     showPicture("picCard2", tipIndex);
 }
 
@@ -283,7 +227,7 @@ void MainWindow::showPicture(std::string_view box, int tipIndex) {
     picture->setPixmap(tipPixmap(tipIndex, picture->size(), picture->devicePixelRatioF()));
 }
 
-void MainWindow::setCardDescription(const std::string& text) {
+void MainWindow::setTipText(const std::string& text) {
     ensureCreated();
     widgets_.get<QLabel>("lblCardDesc")->setText(QString::fromStdString(text));
 }
@@ -326,7 +270,7 @@ void MainWindow::bringPromotionToFront(Promotion label) {
 // A window that is hidden is minimized when it is shown next.
 void MainWindow::show() {
     ensureCreated();
-    onTaskBarInsteadOfTray_ = false;
+    taskBarFallback_.windowShown();
     if (minimizedWhileHidden_) {
         frame_->showMinimized();
     } else {
@@ -343,63 +287,11 @@ void MainWindow::show() {
 
 void MainWindow::hide() {
     ensureCreated();
-    if (!hasNotificationArea_()) {
-        minimiseWithoutNotificationArea();
+    if (!taskBarFallback_.hasNotificationArea()) {
+        taskBarFallback_.minimise(*frame_);
         return;
     }
     frame_->hide();
-}
-
-// Without a notification area a hidden window could never be brought back,
-// so it waits minimised on the task bar instead; the user is told once.
-void MainWindow::minimiseWithoutNotificationArea() {
-    frame_->showMinimized();
-    onTaskBarInsteadOfTray_ = true;
-    if (waitForNotificationArea_ > std::chrono::milliseconds::zero()) {
-        notificationAreaDeadline_ = std::chrono::steady_clock::now() + waitForNotificationArea_;
-        waitForNotificationArea_ = {};
-        notificationAreaPoll_.start();
-        return;
-    }
-    if (!notificationAreaPoll_.isActive()) {
-        tellAboutTaskBarOnce();
-    }
-}
-
-// Once a notification area appears, Qt puts the icon into it and the window
-// can go; when the user or the program has brought the window back
-// meanwhile, there is nothing left to do.
-void MainWindow::onNotificationAreaPoll() {
-    // A window the user has restored from the task bar and is working in stays.
-    if (!frame_ || !onTaskBarInsteadOfTray_ ||
-        (!frame_->isMinimized() && frame_->isActiveWindow())) {
-        notificationAreaPoll_.stop();
-        return;
-    }
-    if (hasNotificationArea_()) {
-        notificationAreaPoll_.stop();
-        onTaskBarInsteadOfTray_ = false;
-        frame_->hide();
-        return;
-    }
-    if (std::chrono::steady_clock::now() >= notificationAreaDeadline_) {
-        notificationAreaPoll_.stop();
-        tellAboutTaskBarOnce();
-    }
-}
-
-void MainWindow::tellAboutTaskBarOnce() {
-    if (toldAboutTaskBar_) {
-        return;
-    }
-    toldAboutTaskBar_ = true;
-    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle),
-                    QStringLiteral("This desktop has no notification area, so Corvallo waits "
-                                   "minimised on the task bar instead. Click it there to see "
-                                   "today's tip."),
-                    QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.exec();
 }
 
 // Minimising a hidden window would show it, so a hidden window only
@@ -436,25 +328,15 @@ void MainWindow::setIconFromStore(int position) {
 
 TrayMenuChoice MainWindow::popupTrayMenu() {
     ensureCreated();
-    QAction* show = trayMenu_->findChild<QAction*>(QStringLiteral("mnuPop"));
-    trayMenu_->setDefaultAction(show);
-    const QAction* chosen = trayMenu_->exec(QCursor::pos());
-    if (chosen == nullptr) {
-        return TrayMenuChoice::None;
-    }
-    if (chosen == show) {
-        return TrayMenuChoice::Show;
-    }
-    return chosen->objectName() == QStringLiteral("mnuExit1") ? TrayMenuChoice::Exit
-                                                              : TrayMenuChoice::None;
+    return execTrayMenu(*trayMenu_, QCursor::pos());
 }
 
 // The window may be destroyed from one of its own widgets' handlers, so the
 // widgets go once that event has returned.
 void MainWindow::destroy() {
     destroyed_ = true;
-    timer1_.stop();
-    notificationAreaPoll_.stop();
+    dailyTimer_.stop();
+    taskBarFallback_.stop();
     if (frame_) {
         frame_->closingFromCode = true;
         frame_->hide();
@@ -462,12 +344,12 @@ void MainWindow::destroy() {
     }
 }
 
-void MainWindow::onTrayMouse(int mouseMessage) {
-    skipOnFailure([&] { form().picHook_MouseDown(mouseMessage); });
+void MainWindow::onTrayGesture(TrayGesture gesture) {
+    attempt([&] { presenter().trayGesture(gesture); });
 }
 
 void MainWindow::onCloseRequest(CloseReason reason) {
-    skipOnFailure([&] { form().close(reason); });
+    attempt([&] { presenter().close(reason); });
 }
 
 }  // namespace corvallo::qt

@@ -7,9 +7,10 @@
 #include <functional>
 #include <memory>
 
-#include "linux/LayoutWidgets.h"
 #include "core/app/MainPresenter.h"
 #include "core/views/MainView.h"
+#include "linux/LayoutWidgets.h"
+#include "linux/TaskBarFallback.h"
 
 class QComboBox;
 class QMenu;
@@ -32,10 +33,11 @@ class MainFrame final : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 };
 
-// frmMain as a passive view: a QMainWindow with the layout's widgets, menus
-// and Timer1. It shows what FrmMain tells it and hands every event of the
-// user, the timer and the notification icon to FrmMain's handlers. Setting a
-// control from code never runs a handler.
+// The main window as a passive view: a QMainWindow with the layout's
+// widgets, menus and the one-second timer of the daily display. It shows what
+// the main presenter tells it and hands every event of the user, the timer
+// and the notification icon to the presenter. Setting a control from code
+// never reaches the presenter.
 //
 // The window is made on its first use, not in the constructor, so that the
 // program's single-instance guard runs before any window exists.
@@ -50,11 +52,11 @@ class MainWindow final : public MainView {
                std::chrono::milliseconds waitForNotificationArea = {});
     ~MainWindow() override;
 
-    // The program whose handlers the window calls; set once, before program.start().
+    // The program whose presenter the window calls; set once, before program.start().
     void attach(Program& program) { program_ = &program; }
 
-    // The notification icon's mouse message, handed to the program.
-    void onTrayMouse(int mouseMessage);
+    // What the user did to the notification icon, handed to the program.
+    void onTrayGesture(TrayGesture gesture);
     // A request to end the session or the process from outside.
     void onCloseRequest(CloseReason reason);
 
@@ -69,15 +71,15 @@ class MainWindow final : public MainView {
     [[nodiscard]] std::string listItem(ListId list, int index) const override;
     [[nodiscard]] int listIndex(ListId list) const override;
     void setListIndex(ListId list, int index) override;
-    [[nodiscard]] int sysTrayValue() const override;
-    void setSysTrayValue(int value) override;
-    [[nodiscard]] bool sysTrayEnabled() const override;
-    void setSysTrayEnabled(bool enabled) override;
-    [[nodiscard]] OptionId selectedOption() const override;
-    void selectOption(OptionId option) override;
-    void setCardPicture(int tipIndex) override;
-    void setCardPicture2(int tipIndex) override;
-    void setCardDescription(const std::string& text) override;
+    [[nodiscard]] CheckState trayAtLogOn() const override;
+    void setTrayAtLogOn(CheckState state) override;
+    [[nodiscard]] bool trayAtLogOnEnabled() const override;
+    void setTrayAtLogOnEnabled(bool enabled) override;
+    [[nodiscard]] StartupOption startupOption() const override;
+    void setStartupOption(StartupOption option) override;
+    void setTipPicture(int tipIndex) override;
+    void setSettingsPicture(int tipIndex) override;
+    void setTipText(const std::string& text) override;
     void bringPanelToFront(Panel panel) override;
     void bringPromotionToFront(Promotion label) override;
     void show() override;
@@ -91,30 +93,22 @@ class MainWindow final : public MainView {
   private:
     void ensureCreated() const;
     void create();
-    void createMenus();
     void connectControls();
     void showPicture(std::string_view box, int tipIndex);
-    void minimiseWithoutNotificationArea();
-    void onNotificationAreaPoll();
-    void tellAboutTaskBarOnce();
     [[nodiscard]] QComboBox* list(ListId id) const;
-    [[nodiscard]] FrmMain& form() const;
+    [[nodiscard]] MainPresenter& presenter() const;
+    // Runs the action of a routed control or menu item.
+    void perform(MainAction action);
 
     IconStoreWindow& iconStore_;
-    std::function<bool()> hasNotificationArea_;
     Program* program_ = nullptr;
     LayoutWidgets widgets_;
     std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<QMenu> trayMenu_;
-    QTimer timer1_;
-    QTimer notificationAreaPoll_;
-    std::chrono::milliseconds waitForNotificationArea_;
-    std::chrono::steady_clock::time_point notificationAreaDeadline_;
+    QTimer dailyTimer_;
+    TaskBarFallback taskBarFallback_;
     QIcon icon_;
     bool minimizedWhileHidden_ = false;
-    bool toldAboutTaskBar_ = false;
-    // Minimised for want of a notification area, until shown again.
-    bool onTaskBarInsteadOfTray_ = false;
     bool destroyed_ = false;
 };
 

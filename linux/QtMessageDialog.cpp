@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <vector>
 
-#include "core/ports/MessageDialog.h"
-
 namespace corvallo {
 
 namespace {
@@ -17,50 +15,39 @@ using Button = QMessageBox::StandardButton;
 
 struct Answer {
     Button button;
-    int id;
+    MessageAnswer answer;
 };
-
-constexpr int kIdCancel = 2;
 
 constexpr Answer kAnswers[] = {
-    {QMessageBox::Ok, mb::kIdOk}, {QMessageBox::Cancel, kIdCancel}, {QMessageBox::Abort, 3},
-    {QMessageBox::Retry, 4},      {QMessageBox::Ignore, 5},         {QMessageBox::Yes, mb::kIdYes},
-    {QMessageBox::No, mb::kIdNo},
+    {QMessageBox::Ok, MessageAnswer::Ok},
+    {QMessageBox::Yes, MessageAnswer::Yes},
+    {QMessageBox::No, MessageAnswer::No},
 };
 
-std::vector<Button> buttonsFor(int style) {
-    switch (style & 0xF) {
-        case 1:
-            return {QMessageBox::Ok, QMessageBox::Cancel};
-        case 2:
-            return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
-        case 3:
-            return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-        case 4:
+// In the order they are added; the first is the default.
+std::vector<Button> buttonsFor(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
             return {QMessageBox::Yes, QMessageBox::No};
-        case 5:
-            return {QMessageBox::Retry, QMessageBox::Cancel};
-        default:
-            return {QMessageBox::Ok};
+        case MessageButtons::Ok:
+            break;
     }
+    return {QMessageBox::Ok};
 }
 
-QMessageBox::Icon iconFor(int style) {
-    switch (style & 0xF0) {
-        case 16:
-            return QMessageBox::Critical;
-        case 32:
-            return QMessageBox::Question;
-        case 48:
+QMessageBox::Icon iconFor(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Exclamation:
             return QMessageBox::Warning;
-        case 64:
+        case MessageIcon::Information:
             return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
+        case MessageIcon::None:
+            break;
     }
+    return QMessageBox::NoIcon;
 }
 
-// Windows takes CR LF, and a lone CR or LF, as a line break.
+// The core breaks lines with CR LF; a lone CR or LF counts as a break too.
 QString withLineBreaks(const std::string& text) {
     QString result = QString::fromStdString(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -69,9 +56,9 @@ QString withLineBreaks(const std::string& text) {
 }
 
 // A box that, with no escape button set, cannot be closed by Esc or the
-// close box. QMessageBox would otherwise pick Abort as the escape button of
-// Abort/Retry/Ignore, where Windows offers no way out but the buttons.
-class WindowsMessageBox final : public QMessageBox {
+// close box: QMessageBox would otherwise pick an escape button of its own
+// among the buttons, and a box without one must be left by its buttons.
+class ButtonsOnlyMessageBox final : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
 
@@ -93,36 +80,37 @@ class WindowsMessageBox final : public QMessageBox {
     }
 };
 
+// The answer of a box that was left without a click: never a yes.
+MessageAnswer answerWithoutClick(bool question) {
+    return question ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
 }  // namespace
 
-QMessageBox* QtMessageDialog::buildBox(const std::string& text, int style, const std::string& title,
-                                       QWidget* owner) {
-    auto* box = new WindowsMessageBox(owner);
+QMessageBox* QtMessageDialog::buildBox(const Message& message, QWidget* owner) {
+    auto* box = new ButtonsOnlyMessageBox(owner);
     box->setObjectName(QStringLiteral("messageBox"));
-    box->setWindowTitle(QString::fromStdString(title));
+    box->setWindowTitle(QString::fromStdString(message.title));
     // Plain text: a tip or a path with "<" in it must not be read as HTML.
     box->setTextFormat(Qt::PlainText);
-    box->setText(withLineBreaks(text));
-    box->setIcon(iconFor(style));
+    box->setText(withLineBreaks(message.text));
+    box->setIcon(iconFor(message.icon));
 
-    const std::vector<Button> buttons = buttonsFor(style);
-    // Windows adds them in this order; the desktop's style decides where
-    // each is shown.
+    // The desktop's style decides where each button is shown.
+    const std::vector<Button> buttons = buttonsFor(message.buttons);
     for (const Button button : buttons) {
         box->addButton(button);
     }
-    const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 0xF);
-    box->setDefaultButton(buttons[defaultIndex < buttons.size() ? defaultIndex : 0]);
-    for (const Button escape : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Ok}) {
-        if (QAbstractButton* button = box->button(escape)) {
-            box->setEscapeButton(button);
-            break;
-        }
+    box->setDefaultButton(buttons.front());
+    // A box with only OK may be closed like any window. A question has no
+    // escape button: only Yes and No answer it.
+    if (message.buttons == MessageButtons::Ok) {
+        box->setEscapeButton(box->button(QMessageBox::Ok));
     }
     return box;
 }
 
-int QtMessageDialog::answerOf(const QMessageBox& box) {
+MessageAnswer QtMessageDialog::answerOf(const QMessageBox& box) {
     // No button clicked: the box was closed as Esc would close it.
     QAbstractButton* pressed = box.clickedButton();
     if (pressed == nullptr) {
@@ -131,22 +119,22 @@ int QtMessageDialog::answerOf(const QMessageBox& box) {
     const Button button = box.standardButton(pressed);
     for (const Answer& answer : kAnswers) {
         if (answer.button == button) {
-            return answer.id;
+            return answer.answer;
         }
     }
-    return kIdCancel;
+    return answerWithoutClick(box.button(QMessageBox::No) != nullptr);
 }
 
-int QtMessageDialog::show(const std::string& text, int style, const std::string& title) {
+MessageAnswer QtMessageDialog::show(const Message& message) {
     // The owner deletes its children: if it goes while the box is open (the
     // program ends from outside), so does the box, and QPointer notices. The
-    // answer is then Cancel, which no caller takes as a yes.
-    const QPointer<QMessageBox> box = buildBox(text, style, title, owner_);
+    // answer is then the one that is not a yes.
+    const QPointer<QMessageBox> box = buildBox(message, owner_);
     box->exec();
     if (box.isNull()) {
-        return kIdCancel;
+        return answerWithoutClick(message.buttons == MessageButtons::YesNo);
     }
-    const int answer = answerOf(*box);
+    const MessageAnswer answer = answerOf(*box);
     delete box.data();
     return answer;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "core/ports/MessageDialog.h"
 
 class QMessageBox;
@@ -9,14 +7,10 @@ class QWidget;
 
 namespace corvallo {
 
-// Message boxes as QMessageBox, numbered as on Windows: the style picks the
-// icon (16 critical, 32 question, 48 warning, 64 information), the buttons
-// (0 OK; 1 OK, Cancel; 2 Abort, Retry, Ignore; 3 Yes, No, Cancel; 4 Yes, No;
-// 5 Retry, Cancel) and the default button (the first; 256 the second, 512
-// the third), and the answer is the Windows ID of the button pressed (1 OK,
-// 2 Cancel, 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No). Esc and the close box
-// answer Cancel, else No, else OK, as they do on Windows; a box with Abort,
-// Retry and Ignore can only be left by its buttons.
+// Message boxes as QMessageBox: the message's buttons with the first one as
+// the default, its icon (the exclamation mark as Qt's warning icon) and its
+// title. Esc and the close box answer OK on a box with only OK; on a Yes/No
+// question they do nothing, so that only its two buttons leave it.
 class QtMessageDialog final : public MessageDialog {
   public:
     explicit QtMessageDialog(QWidget* owner = nullptr) : owner_(owner) {}
@@ -25,15 +19,15 @@ class QtMessageDialog final : public MessageDialog {
     // once the main window exists.
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-    int show(const std::string& text, int style, const std::string& title) override;
+    MessageAnswer show(const Message& message) override;
 
     // The box that show() runs, not yet shown; the caller owns it. Its
     // objectName is "messageBox".
-    [[nodiscard]] static QMessageBox* buildBox(const std::string& text, int style,
-                                               const std::string& title, QWidget* owner);
+    [[nodiscard]] static QMessageBox* buildBox(const Message& message, QWidget* owner);
 
-    // The Windows ID of the button the box was left with, from its buttons.
-    [[nodiscard]] static int answerOf(const QMessageBox& box);
+    // The answer the box was left with: the button clicked, else the answer
+    // that is not a yes (No on a question, OK otherwise).
+    [[nodiscard]] static MessageAnswer answerOf(const QMessageBox& box);
 
   private:
     QWidget* owner_;

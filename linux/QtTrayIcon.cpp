@@ -1,16 +1,9 @@
 #include "linux/QtTrayIcon.h"
 
 namespace corvallo::qt {
-namespace {
 
-// The mouse messages the core's icon handling knows (Windows' numbers).
-constexpr int kLeftDoubleClick = 0x0203;
-constexpr int kRightButtonUp = 0x0205;
-
-}  // namespace
-
-QtTrayIcon::QtTrayIcon(std::function<QIcon()> icon, std::function<void(int)> onMouse)
-    : icon_(std::move(icon)), onMouse_(std::move(onMouse)) {}
+QtTrayIcon::QtTrayIcon(std::function<QIcon()> icon, std::function<void(TrayGesture)> onGesture)
+    : icon_(std::move(icon)), onGesture_(std::move(onGesture)) {}
 
 QtTrayIcon::~QtTrayIcon() = default;
 
@@ -42,30 +35,35 @@ bool QtTrayIcon::desktopHasNotificationArea() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-// No popup menu is attached to the icon: a right click reaches the program,
-// which opens its own, as it does on Windows. A single click counts as a
-// double-click, because StatusNotifierItem hosts report only single clicks
-// and a Linux user expects a click on the icon to bring the window back.
-//
+// A single click activates the icon as a double-click does: StatusNotifierItem
+// hosts report only single clicks, and a Linux user expects a click on the
+// icon to bring the window back. No popup menu is attached to the icon: the
+// context gesture reaches the program, which opens its own menu.
+std::optional<TrayGesture> QtTrayIcon::gestureOf(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:
+        case QSystemTrayIcon::DoubleClick:
+            return TrayGesture::Activate;
+        case QSystemTrayIcon::Context:
+            return TrayGesture::OpenMenu;
+        case QSystemTrayIcon::MiddleClick:
+        case QSystemTrayIcon::Unknown:
+            break;
+    }
+    return std::nullopt;
+}
+
 // The program runs once the icon's own mouse event has returned: on X11 the
 // icon is a widget that remove() deletes, and deleting it inside its own
 // mouse press (a click that brings the window back, or the popup's Show or
 // Exit) crashes Qt when it goes on handling that press.
 void QtTrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason) {
-    int mouseMessage = 0;
-    switch (reason) {
-        case QSystemTrayIcon::DoubleClick:
-        case QSystemTrayIcon::Trigger:
-            mouseMessage = kLeftDoubleClick;
-            break;
-        case QSystemTrayIcon::Context:
-            mouseMessage = kRightButtonUp;
-            break;
-        default:
-            return;
+    const std::optional<TrayGesture> gesture = gestureOf(reason);
+    if (!gesture) {
+        return;
     }
     QMetaObject::invokeMethod(
-        trayIcon_.get(), [this, mouseMessage] { onMouse_(mouseMessage); }, Qt::QueuedConnection);
+        trayIcon_.get(), [this, gesture = *gesture] { onGesture_(gesture); }, Qt::QueuedConnection);
 }
 
 }  // namespace corvallo::qt

@@ -4,19 +4,20 @@
 #include <QSystemTrayIcon>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/ports/TrayIcon.h"
 
 namespace corvallo::qt {
 
 // The notification-area icon through QSystemTrayIcon (a StatusNotifierItem
-// where the desktop offers one, an XEmbed tray icon otherwise). Its clicks
-// reach the program as the mouse messages the core expects of the icon.
+// where the desktop offers one, an XEmbed tray icon otherwise). What the user
+// does to it reaches the program as a TrayGesture.
 class QtTrayIcon final : public TrayIcon {
   public:
-    // `icon` gives the main window's current icon; `onMouse` receives the
-    // icon's mouse message (left double-click or right button up).
-    QtTrayIcon(std::function<QIcon()> icon, std::function<void(int)> onMouse);
+    // `icon` gives the main window's current icon; `onGesture` receives what
+    // the user did to the icon.
+    QtTrayIcon(std::function<QIcon()> icon, std::function<void(TrayGesture)> onGesture);
     ~QtTrayIcon() override;
 
     void add(const std::string& tooltip) override;
@@ -27,10 +28,14 @@ class QtTrayIcon final : public TrayIcon {
     [[nodiscard]] static bool desktopHasNotificationArea();
 
   private:
+    // The gesture that an activation of the icon stands for; nothing for
+    // activations the program does not answer.
+    [[nodiscard]] static std::optional<TrayGesture> gestureOf(
+        QSystemTrayIcon::ActivationReason reason);
     void onActivated(QSystemTrayIcon::ActivationReason reason);
 
     std::function<QIcon()> icon_;
-    std::function<void(int)> onMouse_;
+    std::function<void(TrayGesture)> onGesture_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
     bool present_ = false;
 };

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QMainWindow>
 #include <QMenu>
@@ -134,6 +135,24 @@ void pressCloseBox(QWidget* window) {
     // connection goes.
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
+}
+
+void typeOnScreen(QWidget* window, const std::string& keys) {
+    ASSERT_NE(window, nullptr);
+    const std::string command = "xdotool windowfocus --sync " + std::to_string(window->winId()) +
+                                " key --clearmodifiers " + keys;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+CaughtAddresses::CaughtAddresses() {
+    QObject::connect(&standIn_, &QTextBrowser::anchorClicked, [this](const QUrl& url) {
+        addresses_.push_back(url.toEncoded().toStdString());
+    });
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &standIn_, "anchorClicked");
+}
+
+CaughtAddresses::~CaughtAddresses() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
 void saveScreenshot(QWidget* window, const std::string& fileName) {

@@ -2,10 +2,12 @@
 
 #include <QObject>
 #include <QString>
+#include <QTextBrowser>
 #include <QWidget>
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QMainWindow;
@@ -45,12 +47,35 @@ void pickListEntry(QComboBox* list, int index);
 // Clicks the menu bar's menu that holds `actionName`, then the item.
 void chooseMenuItem(QMainWindow* window, const char* actionName);
 
+// Keys typed on the window through the X server, as xdotool names them
+// ("alt+d"), once the window has the keyboard focus.
+void typeOnScreen(QWidget* window, const std::string& keys);
+
 // What a window manager sends when the user clicks a window's close box:
 // WM_DELETE_WINDOW through the X server.
 void pressCloseBox(QWidget* window);
 
 // Saves the window's picture (as Qt draws it) for review.
 void saveScreenshot(QWidget* window, const std::string& fileName);
+
+// While it lives, the https addresses that the program hands to the
+// desktop's browser are caught here instead of opened.
+class CaughtAddresses {
+  public:
+    CaughtAddresses();
+    ~CaughtAddresses();
+    CaughtAddresses(const CaughtAddresses&) = delete;
+    CaughtAddresses& operator=(const CaughtAddresses&) = delete;
+
+    [[nodiscard]] const std::vector<std::string>& addresses() const { return addresses_; }
+    void clear() { addresses_.clear(); }
+
+  private:
+    // QDesktopServices hands a caught address to a method of a QObject; the
+    // anchorClicked signal of a text browser is one that needs no moc.
+    QTextBrowser standIn_;
+    std::vector<std::string> addresses_;
+};
 
 // Runs `act` once on the widget that `find` returns, polling from the event
 // loop, also inside modal loops (message boxes, menus, dialogs), until
