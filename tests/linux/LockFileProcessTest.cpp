@@ -24,10 +24,11 @@ using test::TempFolder;
 const char* const kArgv[] = {"corvallo"};
 
 // Starts `program` as a probe with the arguments and returns its report.
+// argv[0] is the program's path unless `argumentZero` is given.
 std::string probe(const std::string& program, std::vector<std::string> arguments,
-                  const std::string& report) {
+                  const std::string& report, const std::string& argumentZero = "") {
     test::ScopedEnvironment variable(test::kProbeReportVariable, report.c_str());
-    arguments.insert(arguments.begin(), program);
+    arguments.insert(arguments.begin(), argumentZero.empty() ? program : argumentZero);
     std::vector<char*> argv;
     for (auto& argument : arguments) {
         argv.push_back(argument.data());
@@ -73,13 +74,14 @@ TEST(LockFileProcessNamesTest, ReportsTheExecutablesNameFolderAndArguments) {
 }
 
 // An update replaces the executable while it runs: the program keeps the name
-// and folder it was started from.
+// and folder it was started from, also when a shell found it on the PATH and
+// argv[0] holds only its name.
 TEST(LockFileProcessNamesTest, KeepsItsNameWhenItsFileIsRemovedWhileRunning) {
     TempFolder folder;
     const std::string program = folder / "corvallo";
     fs::copy_file("/proc/self/exe", program);
     test::ScopedEnvironment removes(test::kProbeRemovesVariable, program.c_str());
-    EXPECT_EQ(probe(program, {"/STARTUP"}, folder / "report"),
+    EXPECT_EQ(probe(program, {"/STARTUP"}, folder / "report", "corvallo"),
               "corvallo\n" + folder.path() + "\n/STARTUP");
     EXPECT_FALSE(fs::exists(program));
 }
