@@ -183,27 +183,31 @@ TEST_F(IniSettingsStoreTest, NamedPipeInPlaceOfTheFileNeitherBlocksNorStays) {
 
 // A write that fails half way (the disk is full) keeps the old file and
 // leaves no temporary file: a file size limit makes the write fail with EFBIG.
+// Both a file written in one piece and one small enough to be buffered first.
 TEST_F(IniSettingsStoreTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     store_.write("Card", "1");
     const std::string before = fileText(path_);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    // Past the limit the kernel sends SIGXFSZ, which would end the test.
-    const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    long status = 0;
-    try {
-        store_.write("Large", std::string(64 * 1024, 'x'));
-    } catch (const PlatformError& error) {
-        status = error.status();
+    for (const std::size_t size : {std::size_t(64 * 1024), std::size_t(8 * 1024)}) {
+        SCOPED_TRACE(size);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        // Past the limit the kernel sends SIGXFSZ, which would end the test.
+        const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        long status = 0;
+        try {
+            store_.write("Large", std::string(size, 'x'));
+        } catch (const PlatformError& error) {
+            status = error.status();
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, oldHandler);
+        EXPECT_EQ(status, EFBIG);
+        EXPECT_EQ(fileText(path_), before);
+        EXPECT_EQ(entriesIn(folder_ / "Corvallo"), 1);
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(status, EFBIG);
-    EXPECT_EQ(fileText(path_), before);
-    EXPECT_EQ(entriesIn(folder_ / "Corvallo"), 1);
 }
 
 }  // namespace
