@@ -4,122 +4,44 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
 
 #include "linux/FileErrors.h"
-#include "core/ports/PlatformError.h"
 
 namespace corvallo {
 
-namespace {
-
-// Closes the descriptor when the scope ends.
-class Descriptor {
-  public:
-    explicit Descriptor(int value) : value_(value) {}
-    ~Descriptor() {
-        if (value_ >= 0) {
-            close(value_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    [[nodiscard]] int get() const { return value_; }
-
-    // Closes now, reporting the result: close may report a write that failed
-    // late (on NFS, for example).
-    int closeNow() {
-        const int result = close(value_);
-        value_ = -1;
-        return result;
-    }
-
-  private:
-    int value_;
-};
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-void writeAll(int file, std::string_view content) {
-    while (!content.empty()) {
-        const ssize_t written = ::write(file, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throwLastError();
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-void writeSyncAndRename(int file, const std::string& temporary, const std::string& path,
-                        std::string_view content) {
-    struct stat old {};
-    if (stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
-        fchmod(file, old.st_mode & 07777) != 0) {
-        throwLastError();
-    }
-    writeAll(file, content);
-    // Without the sync a crash soon after the rename can leave an empty file
-    // under the new name on some file systems (ext4 with delayed allocation).
-    if (fsync(file) != 0 || rename(temporary.c_str(), path.c_str()) != 0) {
-        throwLastError();
-    }
-}
-
-void syncFolder(const std::string& folder) {
-    Descriptor descriptor(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (descriptor.get() < 0) {
-        throwLastError();
-    }
-    // The rename lives in the folder; syncing it makes the rename itself
-    // durable. Some file systems cannot sync a folder and say EINVAL: there
-    // the rename is as durable as they make it.
-    if (fsync(descriptor.get()) != 0 && errno != EINVAL) {
-        throwLastError();
-    }
-}
-
-}  // namespace
-
 std::optional<std::string> readFileIfPresent(const std::string& path) {
-    // O_NONBLOCK: a named pipe in the file's place would otherwise block the
-    // open until someone writes to it; a regular file is not affected.
-    Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.get() < 0) {
+    // Not QFile::open(name): it blocks on a named pipe in the file's place
+    // until someone writes to it (NamedPipeInPlaceOfTheFileNeitherBlocksNorStays);
+    // O_NONBLOCK does not, and does not change how a regular file reads.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
         if (errno == ENOENT) {
             return std::nullopt;
         }
         throwLastError();
     }
-    std::string content;
-    char buffer[65536];
-    for (;;) {
-        // A folder opens fine; read then fails with EISDIR.
-        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
-        if (count == 0) {
-            return content;
-        }
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throwLastError();
-        }
-        content.append(buffer, static_cast<std::size_t>(count));
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const int error = errno;
+        close(descriptor);
+        throwError(error);
     }
+    // A folder opens fine; reading it then fails with EISDIR.
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throwLastError();
+    }
+    return content.toStdString();
 }
 
+// Not QDir::mkpath: it gives new folders the umask's mode rather than 0700
+// and reports a file in the way as EEXIST, not ENOTDIR (tests
+// MissingFileReadsAsAbsentAndWriteMakesPrivateFolders and
+// FailuresNameTheirStageAndSystemError).
 void makeFolders(const std::string& folder) {
     std::size_t end = 0;
     while (end != std::string::npos) {
@@ -141,30 +63,35 @@ void makeFolders(const std::string& folder) {
             }
         }
         if (!S_ISDIR(status.st_mode)) {
-            throw PlatformError(ENOTDIR, std::strerror(ENOTDIR));
+            throwError(ENOTDIR);
         }
     }
 }
 
 void replaceFileAtomically(const std::string& path, std::string_view content) {
-    const std::string folder = folderOf(path);
-    // Hidden, and named after the file, so a leftover (after a power cut)
-    // shows what it was; mkostemp makes the name unique and the file 0600.
-    std::string temporary = folder + "/." + path.substr(path.rfind('/') + 1) + ".XXXXXX";
-    Descriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0) {
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    const QFileInfo old(file.fileName());
+    // QSaveFile refuses a folder with a message but no system error
+    // (FailuresNameTheirStageAndSystemError).
+    if (old.isDir()) {
+        throwError(EISDIR);
+    }
+    // Unbuffered, and every write's count checked below: QSaveFile's commit
+    // puts a shortened file in place when a write stopped short (a full disk)
+    // or failed while its buffer was flushed
+    // (FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throwLastError();
     }
-    try {
-        writeSyncAndRename(file.get(), temporary, path, content);
-    } catch (const PlatformError&) {
-        unlink(temporary.c_str());
-        throw;
-    }
-    if (file.closeNow() != 0) {
+    // QSaveFile gives a new file the umask's mode; the settings are the
+    // user's alone (MissingFileReadsAsAbsentAndWriteMakesPrivateFolders).
+    if (!old.exists() && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         throwLastError();
     }
-    syncFolder(folder);
+    const auto size = static_cast<qint64>(content.size());
+    if (file.write(content.data(), size) != size || !file.commit()) {
+        throwLastError();
+    }
 }
 
 }  // namespace corvallo

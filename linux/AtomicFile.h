@@ -18,12 +18,13 @@ namespace corvallo {
 // component that exists but is not a folder throws ENOTDIR.
 void makeFolders(const std::string& folder);
 
-// Replaces the file at `path` (whose folder must exist) with `content`: the
-// bytes go to a new file of a unique name in the same folder, which is synced
-// to the disk and then renamed over the old file, and the folder is synced
-// too. A crash at any moment leaves either the old file or the new one,
-// whole. On failure the old file is untouched and the new one is removed.
-// The new file keeps the old one's permissions; a file made anew gets 0600.
+// Replaces the file at `path` (whose folder must exist) with `content`,
+// through QSaveFile: the bytes go to a new file in the same folder, which is
+// synced to the disk and then renamed over the old file. A crash at any
+// moment leaves either the old file or the new one, whole. On failure the old
+// file is untouched and the new one is gone. The new file keeps the old one's
+// permissions; a file made anew gets 0600. A symbolic link in the file's
+// place is followed: the file it names is the one replaced.
 void replaceFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace corvallo

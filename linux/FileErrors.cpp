@@ -7,10 +7,13 @@
 
 namespace corvallo {
 
+void throwError(int error) {
+    throw PlatformError(error, std::strerror(error));
+}
+
 void throwLastError() {
     // errno is read once: building the message may change it.
-    const int error = errno;
-    throw PlatformError(error, std::strerror(error));
+    throwError(errno);
 }
 
 }  // namespace corvallo

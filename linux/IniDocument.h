@@ -8,7 +8,10 @@
 namespace corvallo {
 
 // The text of an INI file, read and changed one value at a time while every
-// other line stays byte for byte as it was.
+// other line stays byte for byte as it was. Not QSettings: it matches keys by
+// case, rewrites the whole file without its comments, and escapes in its own
+// way (KeysMatchWithoutRegardToAsciiCaseAndKeepTheirSpelling,
+// WriteChangesOneLineOfAHandEditedFileAndKeepsTheRest).
 //
 // The format:
 //   [Section]
@@ -18,9 +21,10 @@ namespace corvallo {
 //   there is no comment after it. Lines of any other form are kept but mean
 //   nothing. Lines may end in LF or CR LF; a UTF-8 byte order mark at the
 //   start is skipped.
-// - Section names and keys are matched without regard to ASCII case, as the
-//   Windows store matches its value names. Blanks and tabs around keys and
-//   values are not part of them, so "Key = value" reads as "Key=value".
+// - Section names and keys are matched without regard to ASCII case, so a
+//   key typed by hand as "lastdate" is the program's "LastDate". Blanks and
+//   tabs around keys and values are not part of them, so "Key = value" reads
+//   as "Key=value".
 // - In keys and values a backslash starts an escape: \\ backslash, \n line
 //   feed, \r carriage return, \t tab, \s blank, \xHH the byte HH. Writing
 //   uses \\, \n, \r, \t, \s for a blank at either end, and \xHH for other

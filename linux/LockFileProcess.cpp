@@ -15,6 +15,8 @@ namespace corvallo {
 
 namespace {
 
+// Not QCoreApplication::applicationFilePath: it is empty once an update has
+// removed the executable (KeepsItsNameWhenItsFileIsRemovedWhileRunning).
 // The target of /proc/self/exe, or "" when it cannot be read. readlink does
 // not say whether it cut the path short, so the buffer grows until the path
 // is shorter than it.
@@ -82,7 +84,8 @@ LockFileProcess::~LockFileProcess() {
 }
 
 std::string LockFileProcess::appName() const {
-    // A dot that starts the name (".corvallo") begins no extension.
+    // A dot that starts the name (".corvallo") begins no extension;
+    // QFileInfo::completeBaseName would leave nothing of it.
     const std::size_t dot = fileName_.rfind('.');
     return dot == std::string::npos || dot == 0 ? fileName_ : fileName_.substr(0, dot);
 }
@@ -117,10 +120,12 @@ bool LockFileProcess::anotherInstanceRunning() {
     if (file < 0) {
         return false;
     }
-    // flock, not fcntl locks: fcntl locks belong to the process, so a second
-    // open in the same process would not conflict, and closing any descriptor
-    // of the file would drop them. flock locks belong to the open file
-    // description.
+    // flock, not QLockFile: QLockFile reports a link or a folder at the lock's
+    // path as a lock held by another copy, so the program would never start
+    // (UnusableLockFileLetsTheProgramRun). Nor fcntl locks: they belong to the
+    // process, so a second open in the same process would not conflict, and
+    // closing any descriptor of the file would drop them. flock locks belong
+    // to the open file description.
     int result = 0;
     while ((result = flock(file, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
     }

@@ -4,7 +4,8 @@
 
 namespace corvallo {
 
-// The system clock in the user's time zone (TZ, or /etc/localtime).
+// The system clock in the user's time zone (TZ, or /etc/localtime), read
+// through QDateTime.
 class PosixClock final : public Clock {
   public:
     [[nodiscard]] LocalDateTime now() const override;

@@ -1,9 +1,7 @@
 #include "linux/XdgAutostartEntry.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -47,6 +45,10 @@ std::string quotedArgument(const std::string& argument) {
     return result + "\"";
 }
 
+QString qtPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
 std::string desktopEntry(const std::string& exec) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
@@ -76,8 +78,7 @@ std::string XdgAutostartEntry::pathOf(const std::string& name) const {
 }
 
 bool XdgAutostartEntry::present(const std::string& name) const {
-    struct stat status {};
-    return lstat(pathOf(name).c_str(), &status) == 0;
+    return QFileInfo::exists(qtPath(pathOf(name)));
 }
 
 void XdgAutostartEntry::write(const std::string& name, const std::string& folder,
@@ -96,18 +97,12 @@ void XdgAutostartEntry::write(const std::string& name, const std::string& folder
 }
 
 void XdgAutostartEntry::remove(const std::string& name) {
-    const int folder = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0) {
-        if (errno == ENOENT) {
-            return;
-        }
-        fail(Stage::OpeningKey, errno);
+    if (QFile::remove(qtPath(pathOf(name)))) {
+        return;
     }
-    const std::string fileName = name + ".desktop";
-    const int result = unlinkat(folder, fileName.c_str(), 0);
+    // errno is that of the unlink behind QFile::remove (see linux/FileErrors.h).
     const int error = errno;
-    close(folder);
-    if (result != 0 && error != ENOENT) {
+    if (error != ENOENT) {
         fail(Stage::OpeningKey, error);
     }
 }

@@ -17,7 +17,8 @@ class XdgAutostartEntry final : public StartupEntry {
   public:
     explicit XdgAutostartEntry(std::string folder) : folder_(std::move(folder)) {}
 
-    // True when a file (or anything else) of the entry's name exists.
+    // True when a file (or anything else) of the entry's name exists; a
+    // symbolic link counts when what it names exists.
     [[nodiscard]] bool present(const std::string& name) const override;
 
     // Creates the folder (0700) when missing and replaces the entry

@@ -47,6 +47,9 @@ std::string homeFromPasswordDatabase() {
 
 }  // namespace
 
+// Not QStandardPaths::GenericConfigLocation: it takes a relative
+// XDG_CONFIG_HOME as it stands and answers "//.config" for a home folder "/"
+// or no HOME at all (ConfigHomeTakesOnlyAnAbsoluteXdgConfigHome).
 std::string configHome() {
     std::string configured = absolutePathFrom("XDG_CONFIG_HOME");
     if (!configured.empty()) {
@@ -62,6 +65,9 @@ std::string configHome() {
     return home + "/.config";
 }
 
+// Not QStandardPaths::RuntimeLocation: it takes a relative XDG_RUNTIME_DIR as
+// it stands, and even makes that folder in the working folder
+// (RuntimeDirTakesAnAbsoluteXdgRuntimeDirElseAPrivateFolderInTmp).
 std::string runtimeDir() {
     std::string configured = absolutePathFrom("XDG_RUNTIME_DIR");
     if (!configured.empty()) {

@@ -1,16 +1,20 @@
 #include "linux/IniSettingsStore.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -154,29 +158,56 @@ TEST_F(IniSettingsStoreTest, UnusablePathsThrowWithTheSystemError) {
     EXPECT_TRUE(fs::is_socket(socketPath));
 }
 
+// A named pipe in the file's place reads as an empty file and the next write
+// replaces it; nothing waits for a writer that never comes.
+TEST_F(IniSettingsStoreTest, NamedPipeInPlaceOfTheFileNeitherBlocksNorStays) {
+    fs::create_directories(folder_ / "Corvallo");
+    ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+    auto use = std::async(std::launch::async, [this] {
+        const auto before = store_.read("Card");
+        store_.write("Card", "4");
+        return before;
+    });
+    bool blocked = false;
+    while (use.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+        // A writer on the pipe releases an open that waits for one, so that
+        // the test ends and reports instead of hanging.
+        blocked = true;
+        close(open(path_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    }
+    EXPECT_FALSE(blocked) << "the store waited on the named pipe";
+    EXPECT_EQ(use.get(), std::nullopt);
+    EXPECT_TRUE(fs::is_regular_file(path_));
+    EXPECT_EQ(store_.read("Card"), std::optional<std::string>("4"));
+}
+
 // A write that fails half way (the disk is full) keeps the old file and
 // leaves no temporary file: a file size limit makes the write fail with EFBIG.
+// Both a file written in one piece and one small enough to be buffered first.
 TEST_F(IniSettingsStoreTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     store_.write("Card", "1");
     const std::string before = fileText(path_);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    // Past the limit the kernel sends SIGXFSZ, which would end the test.
-    const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    long status = 0;
-    try {
-        store_.write("Large", std::string(64 * 1024, 'x'));
-    } catch (const PlatformError& error) {
-        status = error.status();
+    for (const std::size_t size : {std::size_t(64 * 1024), std::size_t(8 * 1024)}) {
+        SCOPED_TRACE(size);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        // Past the limit the kernel sends SIGXFSZ, which would end the test.
+        const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        long status = 0;
+        try {
+            store_.write("Large", std::string(size, 'x'));
+        } catch (const PlatformError& error) {
+            status = error.status();
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, oldHandler);
+        EXPECT_EQ(status, EFBIG);
+        EXPECT_EQ(fileText(path_), before);
+        EXPECT_EQ(entriesIn(folder_ / "Corvallo"), 1);
     }
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(status, EFBIG);
-    EXPECT_EQ(fileText(path_), before);
-    EXPECT_EQ(entriesIn(folder_ / "Corvallo"), 1);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "linux/LockFileProcess.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,10 +24,11 @@ using test::TempFolder;
 const char* const kArgv[] = {"corvallo"};
 
 // Starts `program` as a probe with the arguments and returns its report.
+// argv[0] is the program's path unless `argumentZero` is given.
 std::string probe(const std::string& program, std::vector<std::string> arguments,
-                  const std::string& report) {
+                  const std::string& report, const std::string& argumentZero = "") {
     test::ScopedEnvironment variable(test::kProbeReportVariable, report.c_str());
-    arguments.insert(arguments.begin(), program);
+    arguments.insert(arguments.begin(), argumentZero.empty() ? program : argumentZero);
     std::vector<char*> argv;
     for (auto& argument : arguments) {
         argv.push_back(argument.data());
@@ -70,6 +73,19 @@ TEST(LockFileProcessNamesTest, ReportsTheExecutablesNameFolderAndArguments) {
     }
 }
 
+// An update replaces the executable while it runs: the program keeps the name
+// and folder it was started from, also when a shell found it on the PATH and
+// argv[0] holds only its name.
+TEST(LockFileProcessNamesTest, KeepsItsNameWhenItsFileIsRemovedWhileRunning) {
+    TempFolder folder;
+    const std::string program = folder / "corvallo";
+    fs::copy_file("/proc/self/exe", program);
+    test::ScopedEnvironment removes(test::kProbeRemovesVariable, program.c_str());
+    EXPECT_EQ(probe(program, {"/STARTUP"}, folder / "report", "corvallo"),
+              "corvallo\n" + folder.path() + "\n/STARTUP");
+    EXPECT_FALSE(fs::exists(program));
+}
+
 class LockFileProcessTest : public ::testing::Test {
   protected:
     TempFolder runtime_;
@@ -108,6 +124,47 @@ TEST_F(LockFileProcessTest, UnusableLockFileLetsTheProgramRun) {
     test::writeFile(runtime_ / "file", "x");
     test::ScopedEnvironment broken("XDG_RUNTIME_DIR", (runtime_ / "file").c_str());
     EXPECT_FALSE(LockFileProcess(1, kArgv, [] {}).anotherInstanceRunning());
+}
+
+// A copy that is killed (or crashes) takes its lock with it.
+TEST_F(LockFileProcessTest, KilledCopyDoesNotKeepTheNextOneFromRunning) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ready[0]);
+        LockFileProcess process(1, kArgv, [] {});
+        const char answer = process.anotherInstanceRunning() ? 'T' : 'F';
+        (void)write(ready[1], &answer, 1);
+        pause();
+        _exit(0);
+    }
+    close(ready[1]);
+    char answer = 0;
+    EXPECT_EQ(read(ready[0], &answer, 1), 1);
+    close(ready[0]);
+    EXPECT_EQ(answer, 'F');
+    EXPECT_TRUE(LockFileProcess(1, kArgv, [] {}).anotherInstanceRunning());
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_FALSE(LockFileProcess(1, kArgv, [] {}).anotherInstanceRunning());
+}
+
+// Without a runtime folder from the session the lock goes to a folder that
+// only the user can enter, so that no one else can take it first.
+TEST(LockFileProcessWithoutRuntimeDirTest, KeepsTheLockInAPrivateFolder) {
+    test::ScopedEnvironment unset("XDG_RUNTIME_DIR", nullptr);
+    LockFileProcess process(1, kArgv, [] {});
+    EXPECT_FALSE(process.anotherInstanceRunning());
+    const std::string lock =
+        "/tmp/corvallo-" + std::to_string(geteuid()) + "/" + process.appName() + ".lock";
+    struct stat folder {};
+    ASSERT_EQ(lstat(fs::path(lock).parent_path().c_str(), &folder), 0);
+    EXPECT_TRUE(S_ISDIR(folder.st_mode));
+    EXPECT_EQ(folder.st_uid, geteuid());
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    EXPECT_TRUE(fs::is_regular_file(lock));
+    EXPECT_TRUE(LockFileProcess(1, kArgv, [] {}).anotherInstanceRunning());
 }
 
 // Copies started at the same instant: every child waits on a pipe until the

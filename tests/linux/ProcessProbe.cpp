@@ -1,5 +1,7 @@
 #include "ProcessProbe.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -12,6 +14,11 @@ bool isProcessProbe() {
 }
 
 int runProcessProbe(int argc, char** argv) {
+    if (const char* removed = std::getenv(kProbeRemovesVariable)) {
+        if (unlink(removed) != 0) {
+            return 1;
+        }
+    }
     const LockFileProcess process(argc, argv, [] {});
     std::ofstream report(std::getenv(kProbeReportVariable), std::ios::binary);
     report << process.appName() << '\n' << process.exeFolder() << '\n' << process.commandLine();

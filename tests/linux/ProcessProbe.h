@@ -7,6 +7,9 @@ namespace corvallo::test {
 // folder and command line, one a line) to that file and ends, before any
 // test or Qt starts.
 inline constexpr const char* kProbeReportVariable = "CORVALLO_PROBE_REPORT";
+// With this one set to a path as well, the probe first removes that file (its
+// own executable), as an update of the program while it runs would.
+inline constexpr const char* kProbeRemovesVariable = "CORVALLO_PROBE_REMOVES";
 
 [[nodiscard]] bool isProcessProbe();
 int runProcessProbe(int argc, char** argv);

@@ -119,6 +119,24 @@ TEST_F(XdgAutostartEntryTest, WriteReplacesPresentSeesAndRemoveDeletes) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
 }
 
+// An entry that is a symbolic link (a user who keeps the file elsewhere)
+// counts by the file it names, is written through to that file, and is
+// removed as a link.
+TEST_F(XdgAutostartEntryTest, SymbolicLinkCountsAndIsWrittenByWhatItNames) {
+    const std::string link = folder_ + "/corvallo.desktop";
+    const std::string target = config_ / "kept elsewhere.desktop";
+    fs::create_directories(folder_);
+    fs::create_symlink(target, link);
+    EXPECT_FALSE(entries_.present("corvallo"));
+    entries_.write("corvallo", "/usr/bin", "");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_NE(fileText(target).find("\nExec=\"/usr/bin/corvallo\"\n"), std::string::npos);
+    EXPECT_TRUE(entries_.present("corvallo"));
+    entries_.remove("corvallo");
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_regular_file(target));
+}
+
 TEST_F(XdgAutostartEntryTest, FailuresNameTheirStageAndSystemError) {
     test::writeFile(config_ / "file", "x");
     fs::create_directories(folder_ + "/corvallo.desktop");

@@ -1,6 +1,7 @@
 #include "linux/XdgPaths.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,9 @@ namespace {
 using test::ScopedEnvironment;
 
 TEST(XdgPathsTest, ConfigHomeTakesOnlyAnAbsoluteXdgConfigHome) {
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const std::string fromPasswordDatabase = std::string(user->pw_dir) + "/.config";
     struct Case {
         const char* configured;
         const char* home;
@@ -29,6 +33,8 @@ TEST(XdgPathsTest, ConfigHomeTakesOnlyAnAbsoluteXdgConfigHome) {
         {"relative/config", "/home/ann", "/home/ann/.config"},
         {"", "/home/ann/", "/home/ann/.config"},
         {nullptr, "/", "/.config"},
+        {nullptr, nullptr, fromPasswordDatabase},
+        {nullptr, "relative/home", fromPasswordDatabase},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
