@@ -5,7 +5,7 @@
 
 namespace corvallo {
 
-// A short-date pattern as Windows (LOCALE_SSHORTDATE) and Qt (QLocale) write
+// A short-date pattern as the Windows locale settings and Qt (QLocale) write
 // them, e.g. "dd/MM/yy", with every year field widened to four digits
 // ("dd/MM/yyyy"), so that a stored date never reads back in the wrong
 // century. Text in single quotes is literal and stays as it is ('' is a quote

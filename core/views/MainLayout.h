@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-// The layout of the program's two visible windows, frmMain and frmAbout, in
-// one toolkit-neutral description: every control's name, kind, rectangle,
-// caption, font and colours, and the main window's menus. Front-ends build
+// The layout of the program's two visible windows, the main window and the
+// About window, in one toolkit-neutral description: every control's name,
+// kind, rectangle, caption, font and colours, and the main window's menus. Front-ends build
 // their windows from it; none of them keeps positions or texts of its own.
 namespace corvallo::layout {
 
@@ -103,12 +103,12 @@ struct Window {
     std::vector<MenuItem> menus;    // in menu order
 };
 
-// frmMain: the banner, the two stacked panels (tip and settings), the exit
-// button, the promotion strip and, below the client area, the controls that
-// are never seen.
+// The main window (frmMain): the banner, the two stacked panels (tip and
+// settings), the exit button, the promotion strip and, below the client
+// area, the controls that are never seen.
 const Window& mainWindow();
 
-// frmAbout, controls in tab order.
+// The About window (frmAbout), controls in tab order.
 const Window& aboutWindow();
 
 // The control of that name; throws std::out_of_range when there is none.
