@@ -17,6 +17,7 @@ add_executable(Corvallo WIN32
   Dpi.cpp
   IconStoreWindow.cpp
   LayoutControls.cpp
+  LayoutMenus.cpp
   MainWindow.cpp
   MainWindowCommands.cpp
   MainWindowView.cpp
