@@ -5,7 +5,7 @@
 #include "core/app/Steps.h"
 #include "core/ports/PlatformError.h"
 #include "core/views/Routes.h"
-#include "resource.h"
+#include "win32/resource.h"
 #include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"

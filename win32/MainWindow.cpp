@@ -8,7 +8,7 @@
 #include "core/app/Steps.h"
 #include "core/model/ProgramName.h"
 #include "core/ports/PlatformError.h"
-#include "resource.h"
+#include "win32/resource.h"
 #include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"

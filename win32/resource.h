@@ -1,6 +1,6 @@
 #pragma once
 
-// Identifiers of the resources that resources/corvallo.rc embeds in
+// Identifiers of the resources that win32/corvallo.rc embeds in
 // Corvallo.exe. This header is read by the resource compiler as well as by
 // C++, so it holds nothing but #define lines.
 
