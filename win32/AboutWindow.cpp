@@ -2,11 +2,11 @@
 
 #include <stdexcept>
 
-#include "core/model/ProgramName.h"
 #include "core/app/Steps.h"
 #include "core/ports/PlatformError.h"
-#include "resource.h"
-#include "core/app/AboutPresenter.h"
+#include "core/views/Routes.h"
+#include "win32/resource.h"
+#include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"
 
@@ -26,11 +26,11 @@ AboutWindow::~AboutWindow() {
     close();
 }
 
-void AboutWindow::showModal(FrmAbout& form) {
+void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
     if (isOpen()) {
         throw std::logic_error("About window already open");
     }
-    form_ = &form;
+    perform_ = &perform;
     controls_.emplace(layout::aboutWindow());
     HICON classIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON),
                                                     IMAGE_ICON, GetSystemMetrics(SM_CXICON),
@@ -42,7 +42,7 @@ void AboutWindow::showModal(FrmAbout& form) {
     const std::wstring caption = toUtf16(layout::aboutWindow().caption);
     if (createWindow(kExStyle, kClassName, caption.c_str(), kStyle, RECT{0, 0, 0, 0}, owner,
                      nullptr, instance_) == nullptr) {
-        form_ = nullptr;
+        perform_ = nullptr;
         controls_.reset();
         throw PlatformError(static_cast<long>(GetLastError()), "About window");
     }
@@ -51,9 +51,9 @@ void AboutWindow::showModal(FrmAbout& form) {
         disabledOwner_ = owner;
     }
     ShowWindow(window(), SW_SHOW);
-    SetFocus(controls_->handle("cmdOK"));
+    SetFocus(controls_->handle(names::kAboutOkButton));
     runModalLoop();
-    form_ = nullptr;
+    perform_ = nullptr;
     controls_.reset();
 }
 
@@ -118,13 +118,12 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         case DM_GETDEFID:
             // IsDialogMessage asks which button Enter presses.
-            return MAKELRESULT(GetDlgCtrlID(controls_->handle("cmdOK")), DC_HASDEFID);
+            return MAKELRESULT(GetDlgCtrlID(controls_->handle(names::kAboutOkButton)), DC_HASDEFID);
         case WM_COMMAND:
             onCommand(wParam, lParam);
             return 0;
         case WM_CLOSE:
-            // The close box, Alt+F4 and Close in the system menu: as "&OK".
-            close();
+            onCloseRequest();
             return 0;
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -146,7 +145,7 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void AboutWindow::onCreate() {
     const UINT dpi = dpiForWindow(window());
     controls_->create(window(), instance_, dpi,
-                      {.defaultButton = "cmdOK", .iconPicture = "picIcon"});
+                      {.defaultButton = names::kAboutOkButton, .iconPicture = names::kAboutIcon});
     applyDpi(dpi, POINT{0, 0}, true);
 }
 
@@ -165,7 +164,7 @@ void AboutWindow::applyDpi(UINT dpi, POINT topLeft, bool centre) {
     const int pixels = scaleFrom96(kIconPixels, dpi);
     HICON icon = static_cast<HICON>(
         LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON), IMAGE_ICON, pixels, pixels, 0));
-    SendMessageW(controls_->handle("picIcon"), STM_SETIMAGE, IMAGE_ICON,
+    SendMessageW(controls_->handle(names::kAboutIcon), STM_SETIMAGE, IMAGE_ICON,
                  reinterpret_cast<LPARAM>(icon));
     if (icon_ != nullptr) {
         DestroyIcon(icon_);
@@ -176,21 +175,29 @@ void AboutWindow::applyDpi(UINT dpi, POINT topLeft, bool centre) {
 void AboutWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int notification = HIWORD(wParam);
-    if (form_ == nullptr) {
-        return;
-    }
-    // Esc arrives from IsDialogMessage as IDCANCEL, with no control.
+    // Esc arrives from IsDialogMessage as IDCANCEL, with no control: as "&OK".
     if (id == IDCANCEL && lParam == 0) {
-        skipOnFailure([&] { form_->cmdOK_Click(); });
+        perform(AboutAction::Close);
         return;
     }
-    const std::string_view name = controls_->nameOf(id);
-    if (name == "cmdOK" && notification == BN_CLICKED) {
-        skipOnFailure([&] { form_->cmdOK_Click(); });
-    } else if (name == "lblHomePage" && notification == STN_CLICKED) {
-        skipOnFailure([&] { form_->lblHomePage_Click(); });
-    } else if (name == "Label5" && notification == STN_CLICKED) {
-        skipOnFailure([&] { form_->Label5_Click(); });
+    // The button reports a click as BN_CLICKED, the links (notifying
+    // statics) as STN_CLICKED; both are 0.
+    if (notification != BN_CLICKED) {
+        return;
+    }
+    if (const std::optional<AboutAction> action = routeOf(kAboutRoutes, controls_->nameOf(id))) {
+        perform(*action);
+    }
+}
+
+// The close box, Alt+F4 and Close in the system menu: as "&OK".
+void AboutWindow::onCloseRequest() {
+    perform(AboutAction::Close);
+}
+
+void AboutWindow::perform(AboutAction action) {
+    if (perform_ != nullptr) {
+        attempt([&] { (*perform_)(action); });
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "core/views/AboutView.h"
@@ -11,7 +12,8 @@
 
 namespace corvallo::win32 {
 
-// frmAbout: a fixed dialog-style window, shown modally above the main window.
+// The About window: a fixed dialog-style window, shown modally above the main
+// window.
 // Each opening makes a fresh window from the layout; closing destroys it.
 class AboutWindow final : public AboutView, public BaseWindow<AboutWindow> {
   public:
@@ -23,7 +25,7 @@ class AboutWindow final : public AboutView, public BaseWindow<AboutWindow> {
     // Disables the main window, shows this one and runs its own message loop
     // (with IsDialogMessage, so that Enter and Esc press "&OK") until it is
     // closed. A WM_QUIT that arrives meanwhile is posted again for the outer loop.
-    void showModal(FrmAbout& form) override;
+    void showModal(const std::function<void(AboutAction)>& perform) override;
     void close() override;
     [[nodiscard]] bool isOpen() const override { return window() != nullptr; }
 
@@ -33,6 +35,8 @@ class AboutWindow final : public AboutView, public BaseWindow<AboutWindow> {
 
     void onCreate();
     void onCommand(WPARAM wParam, LPARAM lParam);
+    void onCloseRequest();
+    void perform(AboutAction action);
     void onPaint();
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onDestroy();
@@ -42,7 +46,7 @@ class AboutWindow final : public AboutView, public BaseWindow<AboutWindow> {
 
     HINSTANCE instance_;
     const MainWindow& mainWindow_;
-    FrmAbout* form_ = nullptr;
+    const std::function<void(AboutAction)>* perform_ = nullptr;
     std::optional<LayoutControls> controls_;
     HWND disabledOwner_ = nullptr;
     HICON icon_ = nullptr;

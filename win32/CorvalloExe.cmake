@@ -1,14 +1,15 @@
-# Corvallo.exe: the program's windows (frmMain, frmAbout, frmDisplay), the
-# notification icon and the entry point, on top of the core and the adapters,
-# with its resources (icon, tip pictures, menus, manifest, version block).
-# Included from win32/CMakeLists.txt.
+# Corvallo.exe: the program's windows (the main window, the About window and
+# the hidden icon store), the notification icon and the entry point, on top of
+# the core and the adapters, with its resources (icon, tip pictures, manifest,
+# version block). Included from win32/CMakeLists.txt.
 
-set(CORVALLO_RESOURCES_DIR ${PROJECT_SOURCE_DIR}/resources)
+# The artwork: the rendered tip pictures and the icon.
+set(CORVALLO_ARTWORK_DIR ${PROJECT_SOURCE_DIR}/resources)
 set(CORVALLO_GENERATED_DIR ${CMAKE_CURRENT_BINARY_DIR}/generated)
 
 # The version block and the manifest carry the project's version.
-configure_file(${CORVALLO_RESOURCES_DIR}/version.h.in ${CORVALLO_GENERATED_DIR}/version.h @ONLY)
-configure_file(${CORVALLO_RESOURCES_DIR}/corvallo.manifest.in
+configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${CORVALLO_GENERATED_DIR}/version.h @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/corvallo.manifest.in
   ${CORVALLO_GENERATED_DIR}/corvallo.manifest @ONLY)
 
 add_executable(Corvallo WIN32
@@ -17,23 +18,26 @@ add_executable(Corvallo WIN32
   Dpi.cpp
   IconStoreWindow.cpp
   LayoutControls.cpp
+  LayoutMenus.cpp
   MainWindow.cpp
   MainWindowCommands.cpp
   MainWindowView.cpp
   TipPictures.cpp
   Win32TrayIcon.cpp
-  ${CORVALLO_RESOURCES_DIR}/corvallo.rc)
+  corvallo.rc)
 
-# The resource compiler finds resource.h, the pictures and the icon in
-# resources/, version.h and the manifest among the generated files.
-target_include_directories(Corvallo PRIVATE ${CORVALLO_RESOURCES_DIR} ${CORVALLO_GENERATED_DIR})
+# The resource compiler finds resource.h beside the .rc, the pictures and the
+# icon in resources/, version.h and the manifest among the generated files.
+target_include_directories(Corvallo PRIVATE
+  $<$<COMPILE_LANGUAGE:RC>:${CORVALLO_ARTWORK_DIR}>
+  $<$<COMPILE_LANGUAGE:RC>:${CORVALLO_GENERATED_DIR}>)
 
 # The resource compiler does not report the files an .rc embeds, so the
 # pictures, the icon and the manifest are named as its dependencies here.
 file(GLOB CORVALLO_EMBEDDED_FILES CONFIGURE_DEPENDS
-  ${CORVALLO_RESOURCES_DIR}/rendered/*.png ${CORVALLO_RESOURCES_DIR}/rendered/*.ico)
-set_source_files_properties(${CORVALLO_RESOURCES_DIR}/corvallo.rc PROPERTIES OBJECT_DEPENDS
-  "${CORVALLO_EMBEDDED_FILES};${CORVALLO_GENERATED_DIR}/corvallo.manifest;${CORVALLO_GENERATED_DIR}/version.h;${CORVALLO_RESOURCES_DIR}/resource.h")
+  ${CORVALLO_ARTWORK_DIR}/rendered/*.png ${CORVALLO_ARTWORK_DIR}/rendered/*.ico)
+set_source_files_properties(corvallo.rc PROPERTIES OBJECT_DEPENDS
+  "${CORVALLO_EMBEDDED_FILES};${CORVALLO_GENERATED_DIR}/corvallo.manifest;${CORVALLO_GENERATED_DIR}/version.h;${CMAKE_CURRENT_LIST_DIR}/resource.h")
 
 # Windows 10 declarations (per-monitor DPI), with fallbacks at run time.
 target_compile_definitions(Corvallo PRIVATE _WIN32_WINNT=0x0A00 WINVER=0x0A00)

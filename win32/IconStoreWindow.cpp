@@ -4,7 +4,7 @@
 
 #include "core/model/ProgramName.h"
 #include "core/ports/PlatformError.h"
-#include "resource.h"
+#include "win32/resource.h"
 #include "win32/Utf16.h"
 
 namespace corvallo::win32 {

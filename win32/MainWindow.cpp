@@ -4,11 +4,12 @@
 
 #include <stdexcept>
 
-#include "core/model/ProgramName.h"
 #include "core/app/Program.h"
 #include "core/app/Steps.h"
+#include "core/model/ProgramName.h"
 #include "core/ports/PlatformError.h"
-#include "resource.h"
+#include "win32/resource.h"
+#include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"
 
@@ -16,8 +17,9 @@ namespace corvallo::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"CorvalloMain";
-constexpr UINT_PTR kTimer1Id = 1;
-constexpr UINT kTimer1Interval = 1000;
+// The daily display checks the time once a second.
+constexpr UINT_PTR kDailyTimerId = 1;
+constexpr UINT kDailyTimerInterval = 1000;
 // Fixed single border: a caption with the system menu and close box, no
 // minimize or maximize box, not resizable.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -29,17 +31,12 @@ MainWindow::MainWindow(HINSTANCE instance, IconStoreWindow& iconStore)
     : instance_(instance),
       iconStore_(iconStore),
       controls_(layout::mainWindow()),
+      menus_(layout::mainWindow().menus),
       pictures_(instance) {}
 
 MainWindow::~MainWindow() {
     if (window() != nullptr) {
         DestroyWindow(window());
-    }
-    if (trayMenu_ != nullptr) {
-        DestroyMenu(trayMenu_);
-    }
-    if (storeIcon_ != nullptr) {
-        DestroyIcon(storeIcon_);
     }
 }
 
@@ -52,15 +49,15 @@ bool MainWindow::translateDialogMessage(MSG& msg) {
     return window() != nullptr && IsDialogMessageW(window(), &msg);
 }
 
-// Every call into the core from a window procedure goes through
-// skipOnFailure: an exception must not unwind through Windows' code that
-// called the window procedure, and a failing step is skipped without a
-// message, as everywhere in the program.
-FrmMain& MainWindow::form() const {
+// Every call into the core from a window procedure goes through attempt: an
+// exception must not unwind through Windows' code that called the window
+// procedure, and a failing step is skipped without a message, as everywhere
+// in the program.
+MainPresenter& MainWindow::presenter() const {
     if (program_ == nullptr) {
         throw std::logic_error("main window not attached to a program");
     }
-    return program_->frmMain();
+    return program_->main();
 }
 
 // Creating the window changes no value a caller can see, so the view's
@@ -173,29 +170,25 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void MainWindow::onCreate() {
     const UINT dpi = dpiForWindow(window());
     controls_.create(window(), instance_, dpi, {});
-    loadMenus();
+    createMenus();
     // The shell broadcasts this message to top-level windows when it has
     // created the task bar, after Explorer restarted.
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
-    SetWindowSubclass(control("picHook"), hookProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    SetTimer(window(), kTimer1Id, kTimer1Interval, nullptr);
+    SetWindowSubclass(trayCallbackWindow(), trayCallbackProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetTimer(window(), kDailyTimerId, kDailyTimerInterval, nullptr);
     resizeForDpi(dpi, POINT{0, 0});
     centreOnScreen();
 }
 
-// The menu resource mirrors the layout: its first item is the hidden
-// "mnuPopUp", whose submenu is the notification icon's popup menu, and its
-// last one the hidden "Make Money &Online". A Win32 menu bar has no hidden
-// items, so both are taken off the bar here.
-void MainWindow::loadMenus() {
-    HMENU bar = LoadMenuW(instance_, MAKEINTRESOURCEW(IDR_MAINMENU));
-    if (bar == nullptr) {
-        return;
-    }
-    trayMenu_ = GetSubMenu(bar, 0);
-    RemoveMenu(bar, 0, MF_BYPOSITION);  // keeps the submenu, unlike DeleteMenu
-    DeleteMenu(bar, ID_MNU_MAKEMONEY, MF_BYCOMMAND);
-    SetMenu(window(), bar);
+// The menu bar from the layout; a window destroys its menu bar with itself.
+// Without one the window still works (its commands are also buttons).
+void MainWindow::createMenus() {
+    attempt([&] {
+        MenuHandle bar(menus_.createMenuBar());
+        if (SetMenu(window(), bar.get())) {
+            (void)bar.release();
+        }
+    });
 }
 
 void MainWindow::resizeForDpi(UINT dpi, POINT topLeft) {
@@ -208,7 +201,7 @@ void MainWindow::resizeForDpi(UINT dpi, POINT topLeft) {
 }
 
 void MainWindow::onDestroy() {
-    KillTimer(window(), kTimer1Id);
+    KillTimer(window(), kDailyTimerId);
     destroyed_ = true;
 }
 
@@ -247,8 +240,8 @@ bool MainWindow::onSetCursor(HWND under) {
 }
 
 void MainWindow::onTimer(UINT_PTR id) {
-    if (id == kTimer1Id) {
-        skipOnFailure([&] { form().Timer1_Timer(); });
+    if (id == kDailyTimerId) {
+        attempt([&] { presenter().tick(); });
     }
 }
 
@@ -259,40 +252,40 @@ void MainWindow::onTimer(UINT_PTR id) {
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
     resizeForDpi(dpi, POINT{suggested.left, suggested.top});
     controls_.applyDpi(dpi);
-    SendMessageW(control("picCard"), STM_SETIMAGE, IMAGE_BITMAP, 0);
-    SendMessageW(control("picCard2"), STM_SETIMAGE, IMAGE_BITMAP, 0);
-    if (picture_ != 0) {
-        skipOnFailure([&] { showPicture("picCard", picture_); });
+    SendMessageW(control(names::kTipPicture), STM_SETIMAGE, IMAGE_BITMAP, 0);
+    SendMessageW(control(names::kSettingsPicture), STM_SETIMAGE, IMAGE_BITMAP, 0);
+    if (tipPicture_ != 0) {
+        attempt([&] { showPicture(names::kTipPicture, tipPicture_); });
     }
-    if (picture2_ != 0) {
-        skipOnFailure([&] { showPicture("picCard2", picture2_); });
+    if (settingsPicture_ != 0) {
+        attempt([&] { showPicture(names::kSettingsPicture, settingsPicture_); });
     }
 }
 
 void MainWindow::onCloseBox() {
-    skipOnFailure([&] { form().close(CloseReason::UserClose); });
+    attempt([&] { presenter().close(CloseReason::CloseBox); });
 }
 
 void MainWindow::onCloseRequest() {
-    skipOnFailure([&] { form().close(CloseReason::TaskManager); });
+    attempt([&] { presenter().close(CloseReason::OtherProgram); });
 }
 
 void MainWindow::onSessionEnd() {
-    skipOnFailure([&] { form().close(CloseReason::SessionEnd); });
+    attempt([&] { presenter().close(CloseReason::SessionEnd); });
 }
 
-// picHook: the shell sends the icon's callback message (513) to it, with the
-// mouse message in the low word of lParam; the retry timer of the icon's add
-// runs on it as well.
-LRESULT CALLBACK MainWindow::hookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
-    return reinterpret_cast<MainWindow*>(data)->onHookMessage(hwnd, msg, wParam, lParam);
+// The tray callback window: the shell sends the icon's callback message to
+// it, with the mouse message in the low word of lParam; the retry timer of
+// the icon's add runs on it as well.
+LRESULT CALLBACK MainWindow::trayCallbackProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                              UINT_PTR, DWORD_PTR data) {
+    return reinterpret_cast<MainWindow*>(data)->onTrayCallbackMessage(hwnd, msg, wParam, lParam);
 }
 
-LRESULT MainWindow::onHookMessage(HWND hook, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::onTrayCallbackMessage(HWND callbackWindow, UINT msg, WPARAM wParam,
+                                          LPARAM lParam) {
     if (msg == Win32TrayIcon::kCallbackMessage) {
-        const int mouseMessage = LOWORD(lParam);
-        skipOnFailure([&] { form().picHook_MouseDown(mouseMessage); });
+        onTrayMouseMessage(LOWORD(lParam));
         return 0;
     }
     if (msg == WM_TIMER && wParam == Win32TrayIcon::kRetryTimerId) {
@@ -302,9 +295,15 @@ LRESULT MainWindow::onHookMessage(HWND hook, UINT msg, WPARAM wParam, LPARAM lPa
         return 0;
     }
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hook, hookProc, 0);
+        RemoveWindowSubclass(callbackWindow, trayCallbackProc, 0);
     }
-    return DefSubclassProc(hook, msg, wParam, lParam);
+    return DefSubclassProc(callbackWindow, msg, wParam, lParam);
+}
+
+void MainWindow::onTrayMouseMessage(UINT mouseMessage) {
+    if (const std::optional<TrayGesture> gesture = Win32TrayIcon::gestureOf(mouseMessage)) {
+        attempt([&] { presenter().trayGesture(*gesture); });
+    }
 }
 
 }  // namespace corvallo::win32

@@ -7,23 +7,26 @@
 #include <vector>
 
 #include "core/views/MainView.h"
+#include "core/views/Routes.h"
 #include "win32/BaseWindow.h"
 #include "win32/IconStoreWindow.h"
 #include "win32/LayoutControls.h"
+#include "win32/LayoutMenus.h"
 #include "win32/TipPictures.h"
+#include "win32/UniqueHandle.h"
 #include "win32/Win32TrayIcon.h"
 
 namespace corvallo {
-class FrmMain;
+class MainPresenter;
 class Program;
 }  // namespace corvallo
 
 namespace corvallo::win32 {
 
-// frmMain as a passive view: the window with its standard controls, menus and
-// Timer1. It shows what FrmMain tells it and hands every event of the user,
-// the timer and the notification icon to FrmMain's handlers. Setting a
-// control from code never runs a handler.
+// The main window as a passive view: the window with its standard controls,
+// its menus and the daily-display timer. It shows what the main presenter
+// tells it and hands every event of the user, the timer and the notification
+// icon to the presenter. Setting a control from code reports nothing.
 //
 // The window is made on its first use, not in the constructor, so that the
 // program's single-instance guard runs before any window exists.
@@ -33,8 +36,9 @@ class MainWindow final : public MainView, public TrayIconHost, public BaseWindow
     MainWindow(HINSTANCE instance, IconStoreWindow& iconStore);
     ~MainWindow() override;
 
-    // The program whose handlers the window calls, and the notification icon
-    // it forwards the shell's messages to; set once, before program.start().
+    // The program whose main presenter the window reports to, and the
+    // notification icon it forwards the shell's messages to; set once,
+    // before program.start().
     void attach(Program& program, Win32TrayIcon& trayIcon);
 
     // Tab, the arrow keys and the buttons' access keys among the controls.
@@ -46,15 +50,15 @@ class MainWindow final : public MainView, public TrayIconHost, public BaseWindow
     [[nodiscard]] std::string listItem(ListId list, int index) const override;
     [[nodiscard]] int listIndex(ListId list) const override;
     void setListIndex(ListId list, int index) override;
-    [[nodiscard]] int sysTrayValue() const override;
-    void setSysTrayValue(int value) override;
-    [[nodiscard]] bool sysTrayEnabled() const override;
-    void setSysTrayEnabled(bool enabled) override;
-    [[nodiscard]] OptionId selectedOption() const override;
-    void selectOption(OptionId option) override;
-    void setCardPicture(int tipIndex) override;
-    void setCardPicture2(int tipIndex) override;
-    void setCardDescription(const std::string& text) override;
+    [[nodiscard]] CheckState trayAtLogOn() const override;
+    void setTrayAtLogOn(CheckState state) override;
+    [[nodiscard]] bool trayAtLogOnEnabled() const override;
+    void setTrayAtLogOnEnabled(bool enabled) override;
+    [[nodiscard]] StartupOption startupOption() const override;
+    void setStartupOption(StartupOption option) override;
+    void setTipPicture(int tipIndex) override;
+    void setSettingsPicture(int tipIndex) override;
+    void setTipText(const std::string& text) override;
     void bringPanelToFront(Panel panel) override;
     void bringPromotionToFront(Promotion label) override;
     void show() override;
@@ -84,36 +88,39 @@ class MainWindow final : public MainView, public TrayIconHost, public BaseWindow
     void onCloseBox();
     void onCloseRequest();
     void onSessionEnd();
-    static LRESULT CALLBACK hookProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR data);
-    LRESULT onHookMessage(HWND hook, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK trayCallbackProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR id, DWORD_PTR data);
+    LRESULT onTrayCallbackMessage(HWND callbackWindow, UINT msg, WPARAM wParam, LPARAM lParam);
+    void onTrayMouseMessage(UINT mouseMessage);
 
     // Commands of controls and menus (MainWindowCommands.cpp).
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onMenuCommand(int id);
     void onControlCommand(std::string_view name, int notification);
-    void onSysTrayClicked();
+    void onTrayAtLogOnClicked();
+    void perform(MainAction action);
 
     void ensureCreated() const;
-    void loadMenus();
+    void createMenus();
     void resizeForDpi(UINT dpi, POINT topLeft);
     void showPicture(std::string_view box, int tipIndex);
+    [[nodiscard]] TrayMenuChoice trayMenuChoiceOf(int commandId) const;
     [[nodiscard]] HWND control(std::string_view name) const;
     [[nodiscard]] HWND list(ListId id) const;
-    [[nodiscard]] FrmMain& form() const;
+    [[nodiscard]] MainPresenter& presenter() const;
 
     HINSTANCE instance_;
     IconStoreWindow& iconStore_;
     Program* program_ = nullptr;
     Win32TrayIcon* trayIcon_ = nullptr;
     LayoutControls controls_;
+    LayoutMenus menus_;
     TipPictures pictures_;
-    HMENU trayMenu_ = nullptr;
-    HICON storeIcon_ = nullptr;
+    IconHandle storeIcon_;
     HWND focusBeforeDeactivation_ = nullptr;
     UINT taskbarCreatedMessage_ = 0;
-    int picture_ = 0;
-    int picture2_ = 0;
+    int tipPicture_ = 0;
+    int settingsPicture_ = 0;
     bool destroyed_ = false;
     bool minimizedWhileHidden_ = false;
     // Set while the view itself changes a button, whose BN_CLICKED must not

@@ -1,36 +1,16 @@
+// The main window's commands: clicks on its buttons, links, option buttons and
+// check box, picks from its lists and choices from its menu bar, each handed
+// to the main presenter by the control's or menu item's name.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "core/app/Program.h"
 #include "core/app/Steps.h"
-#include "resource.h"
 #include "core/views/Routes.h"
 #include "win32/MainWindow.h"
 
 namespace corvallo::win32 {
-namespace {
-
-// Menu items and the core handler each one runs.
-struct MenuRoute {
-    int id;
-    void (FrmMain::*handler)();
-};
-constexpr MenuRoute kMenuRoutes[] = {
-    {ID_MNU_CALCULATEMOONPHASE, &FrmMain::mnuCalculateMoonPhase_Click},
-    {ID_MNU_EXIT, &FrmMain::mnuExit_Click},
-    {ID_MNU_SETTINGS, &FrmMain::mnuSettings_Click},
-    {ID_MNU_ONLINE, &FrmMain::mnuOnline_Click},
-    {ID_MNU_VISIT, &FrmMain::mnuVisit_Click},
-    {ID_MNU_UPDATE, &FrmMain::mnuUpdate_Click},
-    {ID_MNU_ABOUT, &FrmMain::mnuAbout_Click},
-    {ID_MNU_DONATE, &FrmMain::mnuDonate_Click},
-    {ID_MNU_MAKEMONEY, &FrmMain::mnuMakeMoney_Click},
-    {ID_MNU_POP, &FrmMain::mnuPop_Click},
-    {ID_MNU_EXIT1, &FrmMain::mnuExit1_Click},
-};
-
-}  // namespace
 
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
@@ -48,11 +28,8 @@ void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::onMenuCommand(int id) {
-    for (const MenuRoute& route : kMenuRoutes) {
-        if (route.id == id) {
-            skipOnFailure([&] { (form().*route.handler)(); });
-            return;
-        }
+    if (const std::optional<MainAction> action = routeOf(kMainRoutes, menus_.nameOf(id))) {
+        perform(*action);
     }
 }
 
@@ -60,17 +37,15 @@ void MainWindow::onControlCommand(std::string_view name, int notification) {
     // Buttons report a click as BN_CLICKED, links (notifying statics) as
     // STN_CLICKED; both are 0.
     if (notification == BN_CLICKED) {
-        for (const HandlerRoute& route : kClickRoutes) {
-            if (route.name == name) {
-                skipOnFailure([&] { (form().*route.handler)(); });
-                return;
-            }
+        if (const std::optional<MainAction> action = routeOf(kMainRoutes, name)) {
+            perform(*action);
+            return;
         }
     }
     if (notification == CBN_SELCHANGE) {
         for (ListId list : kUserLists) {
             if (listName(list) == name) {
-                skipOnFailure([&] { form().listChangedByUser(list); });
+                attempt([&] { presenter().listPicked(list); });
                 return;
             }
         }
@@ -78,24 +53,29 @@ void MainWindow::onControlCommand(std::string_view name, int notification) {
     if (notification != BN_CLICKED || settingFromCode_) {
         return;
     }
-    if (name == "optRun" || name == "optDontRun") {
-        const OptionId option = name == "optRun" ? OptionId::Run : OptionId::DontRun;
-        skipOnFailure([&] { form().optionClickedByUser(option); });
-    } else if (name == "chkSysTray") {
-        onSysTrayClicked();
+    if (name == kRunOptionName) {
+        attempt([&] { presenter().startupOptionClicked(StartupOption::Run); });
+    } else if (name == kDontRunOptionName) {
+        attempt([&] { presenter().startupOptionClicked(StartupOption::DontRun); });
+    } else if (name == kTrayAtLogOnName) {
+        onTrayAtLogOnClicked();
     }
+}
+
+void MainWindow::perform(MainAction action) {
+    attempt([&] { presenter().perform(action); });
 }
 
 // The check box is a plain three-state box (BS_3STATE), which reports the
 // click without changing itself: a click ticks a clear box and clears a
-// ticked or greyed one, then the core's handler runs.
-void MainWindow::onSysTrayClicked() {
-    HWND box = control("chkSysTray");
+// ticked or greyed one, then the presenter hears of it.
+void MainWindow::onTrayAtLogOnClicked() {
+    HWND box = control(kTrayAtLogOnName);
     const LRESULT state = SendMessageW(box, BM_GETCHECK, 0, 0);
     settingFromCode_ = true;
     SendMessageW(box, BM_SETCHECK, state == BST_UNCHECKED ? BST_CHECKED : BST_UNCHECKED, 0);
     settingFromCode_ = false;
-    skipOnFailure([&] { form().sysTrayChangedByUser(); });
+    attempt([&] { presenter().trayAtLogOnClicked(); });
 }
 
 }  // namespace corvallo::win32

@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "core/ports/PlatformError.h"
-#include "resource.h"
 #include "core/views/Routes.h"
+#include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/MainWindow.h"
 #include "win32/Utf16.h"
@@ -75,50 +75,62 @@ void MainWindow::setListIndex(ListId id, int index) {
     }
 }
 
-// BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE are 0, 1 and 2, the
-// values of the view's check box.
-int MainWindow::sysTrayValue() const {
-    return static_cast<int>(SendMessageW(control("chkSysTray"), BM_GETCHECK, 0, 0));
+// The check box's three states are BST_UNCHECKED, BST_CHECKED and
+// BST_INDETERMINATE.
+CheckState MainWindow::trayAtLogOn() const {
+    switch (SendMessageW(control(kTrayAtLogOnName), BM_GETCHECK, 0, 0)) {
+        case BST_CHECKED:
+            return CheckState::Ticked;
+        case BST_INDETERMINATE:
+            return CheckState::Greyed;
+        default:
+            return CheckState::Clear;
+    }
 }
 
-void MainWindow::setSysTrayValue(int value) {
-    if (value < 0 || value > 2) {
-        throw std::out_of_range("check box value");
+void MainWindow::setTrayAtLogOn(CheckState state) {
+    WPARAM check = BST_UNCHECKED;
+    if (state == CheckState::Ticked) {
+        check = BST_CHECKED;
+    } else if (state == CheckState::Greyed) {
+        check = BST_INDETERMINATE;
     }
     settingFromCode_ = true;
-    SendMessageW(control("chkSysTray"), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+    SendMessageW(control(kTrayAtLogOnName), BM_SETCHECK, check, 0);
     settingFromCode_ = false;
 }
 
-bool MainWindow::sysTrayEnabled() const {
-    return IsWindowEnabled(control("chkSysTray")) != FALSE;
+bool MainWindow::trayAtLogOnEnabled() const {
+    return IsWindowEnabled(control(kTrayAtLogOnName)) != FALSE;
 }
 
-void MainWindow::setSysTrayEnabled(bool enabled) {
-    EnableWindow(control("chkSysTray"), enabled ? TRUE : FALSE);
+void MainWindow::setTrayAtLogOnEnabled(bool enabled) {
+    EnableWindow(control(kTrayAtLogOnName), enabled ? TRUE : FALSE);
 }
 
-OptionId MainWindow::selectedOption() const {
-    return SendMessageW(control("optRun"), BM_GETCHECK, 0, 0) == BST_CHECKED ? OptionId::Run
-                                                                             : OptionId::DontRun;
+StartupOption MainWindow::startupOption() const {
+    return SendMessageW(control(kRunOptionName), BM_GETCHECK, 0, 0) == BST_CHECKED
+               ? StartupOption::Run
+               : StartupOption::DontRun;
 }
 
-void MainWindow::selectOption(OptionId option) {
+void MainWindow::setStartupOption(StartupOption option) {
     settingFromCode_ = true;
-    SendMessageW(control("optRun"), BM_SETCHECK, option == OptionId::Run ? BST_CHECKED : 0, 0);
-    SendMessageW(control("optDontRun"), BM_SETCHECK, option == OptionId::DontRun ? BST_CHECKED : 0,
-                 0);
+    SendMessageW(control(kRunOptionName), BM_SETCHECK,
+                 option == StartupOption::Run ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(control(kDontRunOptionName), BM_SETCHECK,
+                 option == StartupOption::DontRun ? BST_CHECKED : BST_UNCHECKED, 0);
     settingFromCode_ = false;
 }
 
-void MainWindow::setCardPicture(int tipIndex) {
-    showPicture("picCard", tipIndex);
-    picture_ = tipIndex;
+void MainWindow::setTipPicture(int tipIndex) {
+    showPicture(names::kTipPicture, tipIndex);
+    tipPicture_ = tipIndex;
 }
 
-void MainWindow::setCardPicture2(int tipIndex) {
-    showPicture("picCard2", tipIndex);
-    picture2_ = tipIndex;
+void MainWindow::setSettingsPicture(int tipIndex) {
+    showPicture(names::kSettingsPicture, tipIndex);
+    settingsPicture_ = tipIndex;
 }
 
 // The picture box's size at the current DPI picks and scales the picture.
@@ -130,16 +142,16 @@ void MainWindow::showPicture(std::string_view box, int tipIndex) {
     SendMessageW(control(box), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
 }
 
-void MainWindow::setCardDescription(const std::string& text) {
+void MainWindow::setTipText(const std::string& text) {
     const std::wstring wide = toUtf16(text);
-    SetWindowTextW(control("lblCardDesc"), wide.c_str());
+    SetWindowTextW(control(names::kTipText), wide.c_str());
 }
 
 // The panels are shown and hidden rather than only restacked: the frames
 // do not paint their inside, and a hidden panel's controls leave the tab order.
 void MainWindow::bringPanelToFront(Panel panel) {
-    HWND tip = control("fraRune");
-    HWND settings = control("fraSettings");
+    HWND tip = control(names::kTipPanel);
+    HWND settings = control(names::kSettingsPanel);
     HWND shown = panel == Panel::Tip ? tip : settings;
     HWND hidden = panel == Panel::Tip ? settings : tip;
     const bool focusWasInHidden = IsChild(hidden, GetFocus()) != FALSE;
@@ -152,8 +164,8 @@ void MainWindow::bringPanelToFront(Panel panel) {
 }
 
 void MainWindow::bringPromotionToFront(Promotion label) {
-    HWND cobrand = control("lblCobrand");
-    HWND fullBrand = control("lblFullBrand");
+    HWND cobrand = control(names::kCobrandLink);
+    HWND fullBrand = control(names::kFullBrandLink);
     showOneOf(label == Promotion::Cobrand ? cobrand : fullBrand,
               label == Promotion::Cobrand ? fullBrand : cobrand);
 }
@@ -210,13 +222,10 @@ void MainWindow::centreOnScreen() {
 
 void MainWindow::setIconFromStore(int position) {
     ensureCreated();
-    HICON icon = iconStore_.icon(position);
-    SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    if (storeIcon_ != nullptr) {
-        DestroyIcon(storeIcon_);
-    }
-    storeIcon_ = icon;
+    IconHandle icon(iconStore_.icon(position));
+    SendMessageW(window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+    SendMessageW(window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+    storeIcon_ = std::move(icon);
 }
 
 // The window must be in the foreground while the menu is open, or the menu
@@ -225,21 +234,33 @@ void MainWindow::setIconFromStore(int position) {
 // documented way of using TrackPopupMenu for a notification icon).
 TrayMenuChoice MainWindow::popupTrayMenu() {
     ensureCreated();
-    if (trayMenu_ == nullptr) {
-        throw std::logic_error("no popup menu");
+    HMENU menu = menus_.popupMenu();
+    // "Show", the item that brings the program back, is the default item.
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        const auto id = static_cast<int>(GetMenuItemID(menu, i));
+        if (trayMenuChoiceOf(id) == TrayMenuChoice::Show) {
+            SetMenuDefaultItem(menu, static_cast<UINT>(id), FALSE);
+        }
     }
-    SetMenuDefaultItem(trayMenu_, ID_MNU_POP, FALSE);
     POINT at{};
     GetCursorPos(&at);
     SetForegroundWindow(window());
     const UINT flags = TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY;
     const int chosen =
-        static_cast<int>(TrackPopupMenuEx(trayMenu_, flags, at.x, at.y, window(), nullptr));
+        static_cast<int>(TrackPopupMenuEx(menu, flags, at.x, at.y, window(), nullptr));
     PostMessageW(window(), WM_NULL, 0, 0);
-    if (chosen == ID_MNU_POP) {
+    return trayMenuChoiceOf(chosen);
+}
+
+// A popup menu item's choice follows from its route: the item that restores
+// the program from the tray is "Show", the one that quits is "Exit".
+TrayMenuChoice MainWindow::trayMenuChoiceOf(int commandId) const {
+    const std::optional<MainAction> action = routeOf(kMainRoutes, menus_.nameOf(commandId));
+    if (action == MainAction::RestoreFromTray) {
         return TrayMenuChoice::Show;
     }
-    return chosen == ID_MNU_EXIT1 ? TrayMenuChoice::Exit : TrayMenuChoice::None;
+    return action == MainAction::Quit ? TrayMenuChoice::Exit : TrayMenuChoice::None;
 }
 
 void MainWindow::destroy() {
@@ -250,7 +271,7 @@ void MainWindow::destroy() {
 }
 
 HWND MainWindow::trayCallbackWindow() {
-    return control("picHook");
+    return control(names::kTrayCallbackBox);
 }
 
 HICON MainWindow::trayIconImage() {

@@ -21,7 +21,8 @@ namespace {
 
 RegistrySettingsStore::RegistrySettingsStore(std::string_view applicationName,
                                              std::string_view root)
-    : keyPath_(win32::toUtf16(root) + L"\\" + win32::toUtf16(applicationName) + L"\\Settings") {}
+    : keyPath_(win32::toUtf16(root) + L"\\" + win32::toUtf16(applicationName) + L"\\" +
+               win32::toUtf16(settings::kSection)) {}
 
 std::optional<std::string> RegistrySettingsStore::read(std::string_view key) const {
     const std::wstring name = win32::toUtf16(key);

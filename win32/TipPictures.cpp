@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "core/ports/PlatformError.h"
-#include "resource.h"
+#include "win32/resource.h"
 
 namespace corvallo::win32 {
 namespace {

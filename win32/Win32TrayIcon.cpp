@@ -41,6 +41,17 @@ void Win32TrayIcon::remove() {
     present_ = false;
 }
 
+std::optional<TrayGesture> Win32TrayIcon::gestureOf(UINT mouseMessage) {
+    switch (mouseMessage) {
+        case WM_LBUTTONDBLCLK:
+            return TrayGesture::Activate;
+        case WM_RBUTTONUP:
+            return TrayGesture::OpenMenu;
+        default:
+            return std::nullopt;
+    }
+}
+
 // The new notification area is empty: whatever was there is added again.
 void Win32TrayIcon::taskbarCreated() {
     if (present_ || retrying_) {

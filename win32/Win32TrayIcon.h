@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 
 #include "core/ports/TrayIcon.h"
@@ -13,7 +14,7 @@ namespace corvallo::win32 {
 // What the notification icon needs from the main window.
 class TrayIconHost {
   public:
-    // The hidden window that receives the icon's callback message (picHook).
+    // The hidden window that receives the icon's callback message.
     [[nodiscard]] virtual HWND trayCallbackWindow() = 0;
     // The main window's icon at this moment.
     [[nodiscard]] virtual HICON trayIconImage() = 0;
@@ -22,9 +23,9 @@ class TrayIconHost {
     ~TrayIconHost() = default;
 };
 
-// The program's one notification-area icon: Shell_NotifyIconW with
-// (picHook's window, ID 1), callback message 513 and the mouse message in the
-// low word of lParam (the original, pre-version-4 protocol).
+// The program's one notification-area icon: Shell_NotifyIconW with (the
+// host's callback window, ID 1), callback message 513 and the mouse message
+// in the low word of lParam (the original, pre-version-4 protocol).
 //
 // Two situations would leave a program hidden in the notification area with
 // no icon to bring it back, and are repaired here:
@@ -37,7 +38,8 @@ class TrayIconHost {
 //   timer on the callback window until it succeeds or TaskbarCreated arrives.
 class Win32TrayIcon final : public TrayIcon {
   public:
-    static constexpr UINT kCallbackMessage = 513;  // the number of WM_LBUTTONDOWN
+    // The number the icon has always used (it happens to be WM_LBUTTONDOWN's).
+    static constexpr UINT kCallbackMessage = 513;
     static constexpr UINT kIconId = 1;
     static constexpr UINT_PTR kRetryTimerId = 0x7201;
     static constexpr UINT kRetryMilliseconds = 3000;
@@ -48,6 +50,12 @@ class Win32TrayIcon final : public TrayIcon {
 
     void add(const std::string& tooltip) override;
     void remove() override;
+
+    // What the mouse message of a callback (the low word of its lParam)
+    // means: a double click with the left button activates the icon, the
+    // right button's release opens its menu, and every other message means
+    // nothing. The one place where Windows' mouse conventions are decided.
+    [[nodiscard]] static std::optional<TrayGesture> gestureOf(UINT mouseMessage);
 
     void taskbarCreated();
     void retryTimerElapsed();

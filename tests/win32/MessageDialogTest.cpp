@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "core/ports/PlatformError.h"
 #include "win32/Utf16.h"
 
 namespace corvallo {
@@ -72,34 +74,72 @@ void pressWhenShown(DWORD threadId, int button, Seen& seen) {
 
 TEST(Win32MessageDialogTest, ShowsTextAndButtonsAndReturnsTheButtonPressed) {
     struct Case {
-        std::string text;
-        int style;
-        std::string title;
+        Message message;
         int press;
+        MessageAnswer answer;
         std::vector<int> buttons;
     };
     const std::vector<Case> cases = {
-        {"Zürich\r東京", mb::kYesNo, "Corvallo", mb::kIdNo, {IDYES, IDNO}},
-        {"Tip of the day saved.", mb::kOkOnly | mb::kInformation, "Корвалло", mb::kIdOk, {IDOK}},
-        {"Start with Windows?",
-         mb::kYesNo | mb::kExclamation,
-         "Corvallo",
-         mb::kIdYes,
+        {{"Zürich\r東京", MessageButtons::YesNo, MessageIcon::None, "Corvallo"},
+         IDNO,
+         MessageAnswer::No,
+         {IDYES, IDNO}},
+        {{"Tip of the day saved.", MessageButtons::Ok, MessageIcon::Information, "Корвалло"},
+         IDOK,
+         MessageAnswer::Ok,
+         {IDOK}},
+        {{"Start with Windows?", MessageButtons::YesNo, MessageIcon::Exclamation, "Corvallo"},
+         IDYES,
+         MessageAnswer::Yes,
          {IDYES, IDNO}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.message.text);
         Win32MessageDialog dialog;
         Seen seen;
         std::thread user(pressWhenShown, GetCurrentThreadId(), c.press, std::ref(seen));
-        const int answer = dialog.show(c.text, c.style, c.title);
+        const MessageAnswer answer = dialog.show(c.message);
         user.join();
         ASSERT_TRUE(seen.found);
-        EXPECT_EQ(answer, c.press);
-        EXPECT_EQ(seen.title, win32::toUtf16(c.title));
-        EXPECT_EQ(seen.text, win32::toUtf16(c.text));
+        EXPECT_EQ(answer, c.answer);
+        EXPECT_EQ(seen.title, win32::toUtf16(c.message.title));
+        EXPECT_EQ(seen.text, win32::toUtf16(c.message.text));
         EXPECT_EQ(seen.owner, nullptr);
         EXPECT_EQ(seen.buttons, c.buttons);
+    }
+}
+
+// The flags are the ones the program has always passed: OK alone, Yes/No with
+// the exclamation mark, OK with the information sign, Yes/No with it.
+TEST(Win32MessageDialogTest, StylesAreMessageBoxFlags) {
+    EXPECT_EQ(Win32MessageDialog::styleOf(MessageButtons::Ok, MessageIcon::None), 0u);
+    EXPECT_EQ(Win32MessageDialog::styleOf(MessageButtons::YesNo, MessageIcon::None), 4u);
+    EXPECT_EQ(Win32MessageDialog::styleOf(MessageButtons::YesNo, MessageIcon::Exclamation),
+              4u + 48u);
+    EXPECT_EQ(Win32MessageDialog::styleOf(MessageButtons::Ok, MessageIcon::Information), 64u);
+    EXPECT_EQ(Win32MessageDialog::styleOf(MessageButtons::YesNo, MessageIcon::Information),
+              4u + 64u);
+    EXPECT_EQ(Win32MessageDialog::styleOf(MessageButtons::Ok, MessageIcon::Exclamation),
+              static_cast<unsigned>(MB_OK | MB_ICONEXCLAMATION));
+}
+
+TEST(Win32MessageDialogTest, AnswersAreTheButtonsPressed) {
+    EXPECT_EQ(Win32MessageDialog::answerOf(IDOK), MessageAnswer::Ok);
+    EXPECT_EQ(Win32MessageDialog::answerOf(IDYES), MessageAnswer::Yes);
+    EXPECT_EQ(Win32MessageDialog::answerOf(IDNO), MessageAnswer::No);
+    EXPECT_THROW((void)Win32MessageDialog::answerOf(IDCANCEL), std::out_of_range);
+}
+
+// MessageBoxW returns 0 when it cannot show the box, with the reason as the
+// thread's last error. (Wine shows a box even where Windows refuses one, e.g.
+// for an owner that is no window, so the failure is given here directly.)
+TEST(Win32MessageDialogTest, FailureToShowTheBoxThrows) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    try {
+        (void)Win32MessageDialog::answerOf(0);
+        FAIL() << "no exception";
+    } catch (const PlatformError& error) {
+        EXPECT_EQ(error.status(), ERROR_INVALID_WINDOW_HANDLE);
     }
 }
 
@@ -110,7 +150,8 @@ TEST(Win32MessageDialogTest, BoxBelongsToTheOwnerWindow) {
     Win32MessageDialog dialog(owner);
     Seen seen;
     std::thread user(pressWhenShown, GetCurrentThreadId(), IDOK, std::ref(seen));
-    EXPECT_EQ(dialog.show("text", mb::kOkOnly, "title"), mb::kIdOk);
+    EXPECT_EQ(dialog.show({"text", MessageButtons::Ok, MessageIcon::None, "title"}),
+              MessageAnswer::Ok);
     user.join();
     DestroyWindow(owner);
     ASSERT_TRUE(seen.found);

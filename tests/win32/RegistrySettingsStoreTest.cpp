@@ -19,7 +19,8 @@ class RegistrySettingsStoreTest : public ::testing::Test {
     ThrowAwayKey root_;
     RegistrySettingsStore store_{"Corvallo", root_.utf8Path()};
     // Where the store keeps its values.
-    std::wstring settingsPath_ = root_.path() + L"\\Corvallo\\Settings";
+    std::wstring settingsPath_ =
+        root_.path() + L"\\Corvallo\\" + win32::toUtf16(settings::kSection);
 };
 
 TEST_F(RegistrySettingsStoreTest, ValuesRoundTripAsRegSz) {
@@ -116,10 +117,12 @@ TEST_F(RegistrySettingsStoreTest, LongValueRoundTrips) {
 // own that it deletes afterwards (the tests run in their own Wine prefix).
 TEST(RegistrySettingsStoreLocationTest, DefaultsToTheClassicPerApplicationKey) {
     const std::wstring application = L"CorvalloTest" + test::randomName();
-    const std::wstring applicationPath = L"Software\\VB and VBA Program Settings\\" + application;
+    const std::wstring applicationPath =
+        win32::toUtf16(settings::kRegistryRoot) + L"\\" + application;
     RegistrySettingsStore store(win32::toUtf8(application));
     store.write("Interval", "3");
-    const auto raw = test::readRawValue(applicationPath + L"\\Settings", L"Interval");
+    const auto raw = test::readRawValue(
+        applicationPath + L"\\" + win32::toUtf16(settings::kSection), L"Interval");
     RegDeleteTreeW(HKEY_CURRENT_USER, applicationPath.c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, applicationPath.c_str());
     ASSERT_TRUE(raw.has_value());

@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <string_view>
 #include <thread>
+
+#include "core/model/SettingsKeys.h"
 
 namespace corvallo::e2e {
 
@@ -303,8 +306,22 @@ bool trayIconPresent(HWND callbackWindow) {
     return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
-const wchar_t* const Registry::kSettingsKey =
-    L"Software\\VB and VBA Program Settings\\Corvallo\\Settings";
+namespace {
+
+// The keys are plain ASCII.
+std::wstring widen(std::string_view ascii) {
+    return std::wstring(ascii.begin(), ascii.end());
+}
+
+// Where the program keeps its settings: the store's root, the program's
+// name, the section (core/model/SettingsKeys.h).
+const std::wstring kApplicationPath = widen(settings::kRegistryRoot) + L"\\Corvallo";
+const std::wstring kSettingsPath = kApplicationPath + L"\\" + widen(settings::kSection);
+
+}  // namespace
+
+const wchar_t* const Registry::kApplicationKey = kApplicationPath.c_str();
+const wchar_t* const Registry::kSettingsKey = kSettingsPath.c_str();
 const wchar_t* const Registry::kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::optional<std::wstring> Registry::read(const wchar_t* key, const std::wstring& name) {
@@ -323,7 +340,7 @@ void Registry::write(const wchar_t* key, const std::wstring& name, const std::ws
 }
 
 void Registry::clearSettings() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Corvallo");
+    RegDeleteTreeW(HKEY_CURRENT_USER, kApplicationKey);
 }
 
 void Registry::removeRunValue() {

@@ -96,6 +96,8 @@ bool chooseFromTrayMenu(const RunningProgram& program, HWND callbackWindow, int 
 
 // The settings and the Run value in the registry of the current user.
 struct Registry {
+    // The program's key, and its settings section below it.
+    static const wchar_t* const kApplicationKey;
     static const wchar_t* const kSettingsKey;
     static const wchar_t* const kRunKey;
     static std::optional<std::wstring> read(const wchar_t* key, const std::wstring& name);

@@ -5,9 +5,11 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 #include "Driver.h"
-#include "resources/resource.h"
+#include "core/views/MainLayout.h"
+#include "win32/MenuCommands.h"
 
 namespace corvallo::e2e {
 namespace {
@@ -17,6 +19,19 @@ constexpr LPARAM kDoubleClick = 0x0203;
 // The notification icon's popup menu: "Show", then "Exit".
 constexpr int kShowItem = 0;
 constexpr int kExitItem = 1;
+
+// The command that the menu item of that name sends: its index in the
+// layout's menu description gives it.
+int menuCommand(std::string_view name) {
+    const auto& menus = layout::mainWindow().menus;
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        if (menus[i].name == name) {
+            return win32::menuCommandId(i);
+        }
+    }
+    ADD_FAILURE() << "no menu item " << name;
+    return 0;
+}
 
 std::wstring programFolder() {
     const std::wstring path = programPath();
@@ -257,7 +272,7 @@ TEST_F(EndToEnd, AboutWindowIsModalAndClosesWithEnterAndEsc) {
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(main) != FALSE; }));
     for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
         SCOPED_TRACE(key == VK_RETURN ? "Enter" : "Esc");
-        chooseMenuItem(main, ID_MNU_ABOUT);
+        chooseMenuItem(main, menuCommand("mnuAbout"));
         HWND about = nullptr;
         ASSERT_TRUE(waitFor([&] {
             for (HWND window : program->topLevelWindows(L"Corvallo v1.10")) {

@@ -16,7 +16,6 @@ namespace {
 
 using e2e::Registry;
 
-const wchar_t* const kApplicationKey = L"Software\\VB and VBA Program Settings\\Corvallo";
 const wchar_t* const kTrapParent = L"Software\\Corvallo fault trap";
 const wchar_t* const kRunBackup = L"Software\\Corvallo fault backup\\Run";
 
@@ -65,10 +64,11 @@ LSTATUS createRunKeyForWriting() {
 }  // namespace
 
 bool makeSettingsUnwritable() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kApplicationKey);
+    RegDeleteTreeW(HKEY_CURRENT_USER, Registry::kApplicationKey);
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kApplicationKey, 0, nullptr, REG_OPTION_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, Registry::kApplicationKey, 0, nullptr,
+                        REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
         return false;
     }
     RegCloseKey(key);
