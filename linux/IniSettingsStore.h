@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/SettingsKeys.h"
 #include "core/ports/SettingsStore.h"
 
 namespace corvallo {
@@ -15,7 +16,7 @@ namespace corvallo {
 // sections and keys the store does not know stay as they are.
 class IniSettingsStore final : public SettingsStore {
   public:
-    static constexpr std::string_view kSection = "Settings";
+    static constexpr std::string_view kSection = settings::kSection;
 
     // The store at <config home>/<application name>/<application name>.ini.
     [[nodiscard]] static IniSettingsStore forApplication(std::string_view applicationName);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
+#include "core/model/SettingsKeys.h"
 #include "linux/IniDocument.h"
 
 namespace {
@@ -13,7 +14,7 @@ namespace {
 using corvallo::IniDocument;
 using corvallo::fuzz::require;
 
-constexpr std::string_view kSection = "Settings";
+using corvallo::settings::kSection;
 constexpr std::string_view kOtherKeys[] = {"Hour", "Date", "Card", "SystemTray"};
 
 bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
