@@ -16,9 +16,11 @@ add_executable(Corvallo WIN32
   main.cpp
   AboutWindow.cpp
   Dpi.cpp
+  GdiCache.cpp
   IconStoreWindow.cpp
   LayoutControls.cpp
   LayoutMenus.cpp
+  LayoutPainter.cpp
   MainWindow.cpp
   MainWindowCommands.cpp
   MainWindowView.cpp
