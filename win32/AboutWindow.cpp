@@ -5,10 +5,10 @@
 #include "core/app/Steps.h"
 #include "core/ports/PlatformError.h"
 #include "core/views/Routes.h"
-#include "win32/resource.h"
 #include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"
+#include "win32/resource.h"
 
 namespace corvallo::win32 {
 namespace {
@@ -22,6 +22,9 @@ constexpr int kIconPixels = 32;
 
 }  // namespace
 
+AboutWindow::AboutWindow(HINSTANCE instance, const MainWindow& mainWindow)
+    : LayoutWindow(layout::aboutWindow()), instance_(instance), mainWindow_(mainWindow) {}
+
 AboutWindow::~AboutWindow() {
     close();
 }
@@ -31,7 +34,6 @@ void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
         throw std::logic_error("About window already open");
     }
     perform_ = &perform;
-    controls_.emplace(layout::aboutWindow());
     HICON classIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON),
                                                     IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                                     GetSystemMetrics(SM_CYICON), LR_SHARED));
@@ -43,7 +45,6 @@ void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
     if (createWindow(kExStyle, kClassName, caption.c_str(), kStyle, RECT{0, 0, 0, 0}, owner,
                      nullptr, instance_) == nullptr) {
         perform_ = nullptr;
-        controls_.reset();
         throw PlatformError(static_cast<long>(GetLastError()), "About window");
     }
     if (owner != nullptr && IsWindowEnabled(owner)) {
@@ -51,10 +52,9 @@ void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
         disabledOwner_ = owner;
     }
     ShowWindow(window(), SW_SHOW);
-    SetFocus(controls_->handle(names::kAboutOkButton));
+    SetFocus(controls().handle(names::kAboutOkButton));
     runModalLoop();
     perform_ = nullptr;
-    controls_.reset();
 }
 
 void AboutWindow::runModalLoop() {
@@ -91,34 +91,13 @@ void AboutWindow::enableOwner() {
     }
 }
 
-LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT AboutWindow::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CREATE:
             onCreate();
             return 0;
-        case WM_ERASEBKGND:
-            controls_->eraseBackground(window(), reinterpret_cast<HDC>(wParam));
-            return 1;
-        case WM_PAINT:
-            onPaint();
-            return 0;
-        case WM_PRINTCLIENT:
-            // A themed button's request for the background behind it.
-            controls_->printClient(window(), reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return reinterpret_cast<LRESULT>(controls_->colourControl(
-                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        case WM_SETCURSOR:
-            if (controls_->isLink(reinterpret_cast<HWND>(wParam))) {
-                SetCursor(LoadCursorW(nullptr, IDC_HAND));
-                return TRUE;
-            }
-            break;
         case DM_GETDEFID:
-            // IsDialogMessage asks which button Enter presses.
-            return MAKELRESULT(GetDlgCtrlID(controls_->handle(names::kAboutOkButton)), DC_HASDEFID);
+            return onGetDefaultButton();
         case WM_COMMAND:
             onCommand(wParam, lParam);
             return 0;
@@ -129,12 +108,10 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
-            enableOwner();
+            onDestroy();
             return 0;
         case WM_NCDESTROY:
-            // The last message, after the controls are gone: the icon that
-            // picIcon showed can go now.
-            onDestroy();
+            onFinalMessage();
             break;
         default:
             break;
@@ -144,9 +121,14 @@ LRESULT AboutWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void AboutWindow::onCreate() {
     const UINT dpi = dpiForWindow(window());
-    controls_->create(window(), instance_, dpi,
-                      {.defaultButton = names::kAboutOkButton, .iconPicture = names::kAboutIcon});
+    createControls(instance_, dpi,
+                   {.defaultButton = names::kAboutOkButton, .iconPicture = names::kAboutIcon});
     applyDpi(dpi, POINT{0, 0}, true);
+}
+
+// IsDialogMessage asks which button Enter presses.
+LRESULT AboutWindow::onGetDefaultButton() const {
+    return MAKELRESULT(GetDlgCtrlID(controls().handle(names::kAboutOkButton)), DC_HASDEFID);
 }
 
 void AboutWindow::applyDpi(UINT dpi, POINT topLeft, bool centre) {
@@ -159,17 +141,14 @@ void AboutWindow::applyDpi(UINT dpi, POINT topLeft, bool centre) {
     }
     SetWindowPos(window(), nullptr, topLeft.x, topLeft.y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    controls_->applyDpi(dpi);
+    controls().applyDpi(dpi);
     // The program icon at its natural 32 x 32 pixels, scaled with the DPI.
     const int pixels = scaleFrom96(kIconPixels, dpi);
-    HICON icon = static_cast<HICON>(
-        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON), IMAGE_ICON, pixels, pixels, 0));
-    SendMessageW(controls_->handle(names::kAboutIcon), STM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(icon));
-    if (icon_ != nullptr) {
-        DestroyIcon(icon_);
-    }
-    icon_ = icon;
+    IconHandle icon(static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON), IMAGE_ICON, pixels, pixels, 0)));
+    SendMessageW(controls().handle(names::kAboutIcon), STM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(icon.get()));
+    icon_ = std::move(icon);
 }
 
 void AboutWindow::onCommand(WPARAM wParam, LPARAM lParam) {
@@ -185,7 +164,7 @@ void AboutWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     if (notification != BN_CLICKED) {
         return;
     }
-    if (const std::optional<AboutAction> action = routeOf(kAboutRoutes, controls_->nameOf(id))) {
+    if (const std::optional<AboutAction> action = routeOf(kAboutRoutes, controls().nameOf(id))) {
         perform(*action);
     }
 }
@@ -201,22 +180,19 @@ void AboutWindow::perform(AboutAction action) {
     }
 }
 
-void AboutWindow::onPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window(), &paint);
-    controls_->paintOutlines(window(), dc);
-    EndPaint(window(), &paint);
-}
-
 void AboutWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
     applyDpi(dpi, POINT{suggested.left, suggested.top}, false);
 }
 
+// The owner comes back before the window goes (see close()).
 void AboutWindow::onDestroy() {
-    if (icon_ != nullptr) {
-        DestroyIcon(icon_);
-        icon_ = nullptr;
-    }
+    enableOwner();
+}
+
+// The last message, after the controls are gone: the icon that the picture
+// box showed can go now.
+void AboutWindow::onFinalMessage() {
+    icon_.reset();
 }
 
 }  // namespace corvallo::win32

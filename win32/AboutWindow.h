@@ -3,23 +3,20 @@
 #include <windows.h>
 
 #include <functional>
-#include <optional>
 
 #include "core/views/AboutView.h"
-#include "win32/BaseWindow.h"
-#include "win32/LayoutControls.h"
+#include "win32/LayoutWindow.h"
 #include "win32/MainWindow.h"
+#include "win32/UniqueHandle.h"
 
 namespace corvallo::win32 {
 
 // The About window: a fixed dialog-style window, shown modally above the main
-// window.
-// Each opening makes a fresh window from the layout; closing destroys it.
-class AboutWindow final : public AboutView, public BaseWindow<AboutWindow> {
+// window. Each opening makes a fresh window from the layout; closing destroys it.
+class AboutWindow final : public AboutView, public LayoutWindow<AboutWindow> {
   public:
     // `mainWindow` must outlive this object.
-    AboutWindow(HINSTANCE instance, const MainWindow& mainWindow)
-        : instance_(instance), mainWindow_(mainWindow) {}
+    AboutWindow(HINSTANCE instance, const MainWindow& mainWindow);
     ~AboutWindow() override;
 
     // Disables the main window, shows this one and runs its own message loop
@@ -31,15 +28,20 @@ class AboutWindow final : public AboutView, public BaseWindow<AboutWindow> {
 
   private:
     friend class BaseWindow<AboutWindow>;
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    friend class LayoutWindow<AboutWindow>;
+    // The messages that LayoutWindow leaves to this window.
+    LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Message handlers.
     void onCreate();
+    [[nodiscard]] LRESULT onGetDefaultButton() const;
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onCloseRequest();
-    void perform(AboutAction action);
-    void onPaint();
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onDestroy();
+    void onFinalMessage();
+
+    void perform(AboutAction action);
     void applyDpi(UINT dpi, POINT topLeft, bool centre);
     void runModalLoop();
     void enableOwner();
@@ -47,9 +49,8 @@ class AboutWindow final : public AboutView, public BaseWindow<AboutWindow> {
     HINSTANCE instance_;
     const MainWindow& mainWindow_;
     const std::function<void(AboutAction)>* perform_ = nullptr;
-    std::optional<LayoutControls> controls_;
     HWND disabledOwner_ = nullptr;
-    HICON icon_ = nullptr;
+    IconHandle icon_;
 };
 
 }  // namespace corvallo::win32

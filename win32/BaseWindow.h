@@ -7,7 +7,8 @@ namespace corvallo::win32 {
 // One top-level window class per C++ class. The window procedure finds the
 // object from the window: CreateWindowExW passes `this` as lpCreateParams,
 // WM_NCCREATE stores it in GWLP_USERDATA, and every later message goes to
-// the derived class's member HandleMessage(msg, wParam, lParam).
+// the derived class's member HandleMessage(msg, wParam, lParam). Windows
+// built from a layout get theirs from LayoutWindow (LayoutWindow.h).
 template <class Derived>
 class BaseWindow {
   public:

@@ -12,18 +12,31 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in ${CORVALLO_GENERATED_DIR}/
 configure_file(${CMAKE_CURRENT_LIST_DIR}/corvallo.manifest.in
   ${CORVALLO_GENERATED_DIR}/corvallo.manifest @ONLY)
 
+# Windows 10 declarations (per-monitor DPI), with fallbacks at run time.
+set(CORVALLO_WINDOWS_VERSION _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+
+# The windows' building blocks: controls, menus, painting, fonts and brushes
+# made from the layout description, and the notification icon. A library of
+# its own, so that its tests (tests/win32) link the same code.
+add_library(corvallo_win32_ui STATIC
+  Dpi.cpp
+  GdiCache.cpp
+  LayoutControls.cpp
+  LayoutMenus.cpp
+  LayoutPainter.cpp
+  Win32TrayIcon.cpp)
+target_compile_definitions(corvallo_win32_ui PUBLIC ${CORVALLO_WINDOWS_VERSION})
+target_link_libraries(corvallo_win32_ui PUBLIC
+  corvallo_views corvallo_win32_adapters comctl32 uxtheme gdi32 user32 shell32)
+
 add_executable(Corvallo WIN32
   main.cpp
   AboutWindow.cpp
-  Dpi.cpp
   IconStoreWindow.cpp
-  LayoutControls.cpp
-  LayoutMenus.cpp
   MainWindow.cpp
   MainWindowCommands.cpp
   MainWindowView.cpp
   TipPictures.cpp
-  Win32TrayIcon.cpp
   corvallo.rc)
 
 # The resource compiler finds resource.h beside the .rc, the pictures and the
@@ -39,10 +52,9 @@ file(GLOB CORVALLO_EMBEDDED_FILES CONFIGURE_DEPENDS
 set_source_files_properties(corvallo.rc PROPERTIES OBJECT_DEPENDS
   "${CORVALLO_EMBEDDED_FILES};${CORVALLO_GENERATED_DIR}/corvallo.manifest;${CORVALLO_GENERATED_DIR}/version.h;${CMAKE_CURRENT_LIST_DIR}/resource.h")
 
-# Windows 10 declarations (per-monitor DPI), with fallbacks at run time.
-target_compile_definitions(Corvallo PRIVATE _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+target_compile_definitions(Corvallo PRIVATE ${CORVALLO_WINDOWS_VERSION})
 target_link_libraries(Corvallo PRIVATE
-  corvallo_core corvallo_win32_adapters
+  corvallo_core corvallo_win32_ui corvallo_win32_adapters
   comctl32 shell32 ole32 oleaut32 uuid windowscodecs uxtheme gdi32 user32)
 if(MINGW)
   # wWinMain as the entry point; every library linked in, so that the program
@@ -50,6 +62,7 @@ if(MINGW)
   target_link_options(Corvallo PRIVATE -municode -static)
   # The shipped program carries no symbols, and unused code is dropped.
   target_compile_options(Corvallo PRIVATE -ffunction-sections -fdata-sections)
+  target_compile_options(corvallo_win32_ui PRIVATE -ffunction-sections -fdata-sections)
   target_link_options(Corvallo PRIVATE -s -Wl,--gc-sections)
 endif()
 

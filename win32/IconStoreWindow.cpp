@@ -4,8 +4,8 @@
 
 #include "core/model/ProgramName.h"
 #include "core/ports/PlatformError.h"
-#include "win32/resource.h"
 #include "win32/Utf16.h"
+#include "win32/resource.h"
 
 namespace corvallo::win32 {
 namespace {

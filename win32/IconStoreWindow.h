@@ -9,7 +9,7 @@
 
 namespace corvallo::win32 {
 
-// frmDisplay: a top-level window that is never shown and keeps the program's
+// The icon store: a top-level window that is never shown and keeps the program's
 // icon list. Position 31 of the list is the program icon; the positions
 // before it are never read and hold the same icon, so that the position
 // stays where the rest of the program expects it.

@@ -2,21 +2,25 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
-#include <string>
+#include <cstddef>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/views/MainLayout.h"
+#include "win32/GdiCache.h"
 
 namespace corvallo::win32 {
 
 // The standard controls of one window, made from its layout description:
 // frames are BUTTON group boxes, labels and links STATIC, lists COMBOBOX,
 // buttons, option buttons and check boxes BUTTON, pictures STATIC. Shapes and
-// lines are drawn on their parent. The set owns the fonts and brushes and
-// places everything at the window's DPI.
+// lines are no windows; LayoutPainter draws them on their parent. The set
+// places and scales everything at the window's DPI and keeps the window's
+// fonts and brushes (gdi()).
+//
+// A control's id is kFirstControlId plus its index in the layout, so that a
+// message's control id or window leads to its layout entry at once.
 class LayoutControls {
   public:
     struct Options {
@@ -24,75 +28,52 @@ class LayoutControls {
         std::string_view iconPicture;    // a picture box that shows an icon, not a bitmap
     };
 
-    // The first control gets this ID, the others the following ones in layout order.
+    // Above IDOK and IDCANCEL, which the dialog manager sends for Enter and Esc.
     static constexpr int kFirstControlId = 1000;
 
+    // `layout` must outlive this object.
     explicit LayoutControls(const layout::Window& layout);
-    ~LayoutControls();
     LayoutControls(const LayoutControls&) = delete;
     LayoutControls& operator=(const LayoutControls&) = delete;
 
     // Creates every control as a child of `root` (or of its frame), at `dpi`.
+    // A window that is made anew (the About window, at each opening) calls
+    // it again; the handles of the window before are forgotten.
     void create(HWND root, HINSTANCE instance, UINT dpi, const Options& options);
 
     // Fonts, positions and sizes for a new DPI.
     void applyDpi(UINT dpi);
+
+    [[nodiscard]] const layout::Window& layout() const { return layout_; }
+    [[nodiscard]] HWND root() const { return root_; }
     [[nodiscard]] UINT dpi() const { return dpi_; }
+    [[nodiscard]] GdiCache& gdi() { return gdi_; }
 
     // The control's window; null for shapes, lines and unknown names.
     [[nodiscard]] HWND handle(std::string_view name) const;
-    // The name of the control with this ID or window; empty when it is none of ours.
+    // The window of the control at this layout index; null for shapes and lines.
+    [[nodiscard]] HWND handleAt(std::size_t index) const { return handles_[index]; }
+    // The layout entry of the control with this id or window; null when it is
+    // none of ours (the opened list of a drop-down list, for one).
+    [[nodiscard]] const layout::Control* controlOf(int id) const;
+    [[nodiscard]] const layout::Control* controlOf(HWND control) const;
+    // The name of the control with this id or window; empty when it is none of ours.
     [[nodiscard]] std::string_view nameOf(int id) const;
     [[nodiscard]] std::string_view nameOf(HWND control) const;
     [[nodiscard]] bool isLink(HWND control) const;
 
-    // WM_CTLCOLOR*: sets the text and background colour of the control's
-    // device context and returns the brush for its background.
-    [[nodiscard]] HBRUSH colourControl(HDC dc, HWND control);
-
-    // Fills `container`'s client area with the window background and draws the
-    // shapes and lines that belong to it (the root or one of the frames).
-    void eraseBackground(HWND container, HDC dc);
-    // Draws a frame's etched border and its caption in the layout's font and colour.
-    void paintFrame(HWND frame, HDC dc);
-    void paintOutlines(HWND container, HDC dc) const;
-    // WM_PRINTCLIENT of the root or a frame: its background, frame and shapes
-    // into `dc`, which is left as it was found.
-    void printClient(HWND container, HDC dc);
-
-    // WM_NOTIFY with NM_CUSTOMDRAW from a button: draws disabled option
-    // buttons and check boxes itself and returns CDRF_SKIPDEFAULT for them;
-    // CDRF_DODEFAULT for everything else.
-    [[nodiscard]] LRESULT customDraw(const NMCUSTOMDRAW& draw);
-
-    // The window background (black): its colour and brush.
-    [[nodiscard]] COLORREF backgroundColour() const;
-    [[nodiscard]] HBRUSH backgroundBrush();
-
   private:
-    [[nodiscard]] const layout::Control* controlOf(HWND control) const;
-    [[nodiscard]] HFONT fontFor(const layout::Font& font);
-    [[nodiscard]] HBRUSH brushFor(COLORREF colour);
+    [[nodiscard]] static int idOf(std::size_t index) {
+        return kFirstControlId + static_cast<int>(index);
+    }
     void placeControl(std::size_t index);
-    void paintDisabledChoice(HWND hwnd, const layout::Control& control, HDC dc);
-    void releaseFonts();
-
-    struct CachedFont {
-        layout::Font wanted;
-        HFONT font;
-    };
-    struct CachedBrush {
-        COLORREF colour;
-        HBRUSH brush;
-    };
 
     const layout::Window& layout_;
+    std::unordered_map<std::string_view, std::size_t> indexByName_;
     std::vector<HWND> handles_;  // by layout index; null for shapes and lines
     HWND root_ = nullptr;
     UINT dpi_ = 96;
-    std::wstring face_;  // the installed face all fonts use; found on first use
-    std::vector<CachedFont> fonts_;
-    std::vector<CachedBrush> brushes_;
+    GdiCache gdi_;
 };
 
 }  // namespace corvallo::win32

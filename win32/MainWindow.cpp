@@ -8,10 +8,10 @@
 #include "core/app/Steps.h"
 #include "core/model/ProgramName.h"
 #include "core/ports/PlatformError.h"
-#include "win32/resource.h"
 #include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"
+#include "win32/resource.h"
 
 namespace corvallo::win32 {
 namespace {
@@ -28,9 +28,9 @@ constexpr DWORD kExStyle = 0;
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, IconStoreWindow& iconStore)
-    : instance_(instance),
+    : LayoutWindow(layout::mainWindow()),
+      instance_(instance),
       iconStore_(iconStore),
-      controls_(layout::mainWindow()),
       menus_(layout::mainWindow().menus),
       pictures_(instance) {}
 
@@ -67,7 +67,7 @@ void MainWindow::ensureCreated() const {
         return;
     }
     if (destroyed_) {
-        throw std::logic_error("main window already unloaded");
+        throw std::logic_error("main window already destroyed");
     }
     auto* self = const_cast<MainWindow*>(this);
     HICON icon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_APPICON), IMAGE_ICON,
@@ -85,38 +85,11 @@ void MainWindow::ensureCreated() const {
     }
 }
 
-LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CREATE:
             onCreate();
             return 0;
-        case WM_ERASEBKGND:
-            controls_.eraseBackground(window(), reinterpret_cast<HDC>(wParam));
-            return 1;
-        case WM_PAINT:
-            onPaint();
-            return 0;
-        case WM_PRINTCLIENT:
-            // A themed button's request for the background behind it.
-            controls_.printClient(window(), reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLOREDIT:
-            return reinterpret_cast<LRESULT>(controls_.colourControl(
-                reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        case WM_NOTIFY:
-            // Custom drawing of the buttons (the frames pass it on to here).
-            if (reinterpret_cast<const NMHDR*>(lParam)->code == NM_CUSTOMDRAW) {
-                return controls_.customDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
-            }
-            break;
-        case WM_SETCURSOR:
-            if (onSetCursor(reinterpret_cast<HWND>(wParam))) {
-                return TRUE;
-            }
-            break;
         case WM_ACTIVATE:
             onActivate(wParam);
             return 0;
@@ -127,26 +100,17 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             onTimer(static_cast<UINT_PTR>(wParam));
             return 0;
         case WM_SYSCOMMAND:
-            // The close box, Close in the system menu and Alt+F4 all arrive as
-            // SC_CLOSE; the low four bits are used by the system.
-            if ((wParam & 0xFFF0) == SC_CLOSE) {
-                onCloseBox();
+            if (onSystemCommand(wParam)) {
                 return 0;
             }
             break;
         case WM_CLOSE:
-            // A plain WM_CLOSE that did not come from SC_CLOSE was sent by another
-            // program (Task Manager, taskkill without /f).
             onCloseRequest();
             return 0;
         case WM_QUERYENDSESSION:
-            return TRUE;
+            return onQueryEndSession();
         case WM_ENDSESSION:
-            // Windows ends the process soon after this message returns, so the
-            // settings are saved and the icon removed before returning.
-            if (wParam != 0) {
-                onSessionEnd();
-            }
+            onEndSession(wParam != 0);
             return 0;
         case WM_DPICHANGED:
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -157,9 +121,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         default:
             // Registered at run time, so it cannot be a case label.
             if (msg == taskbarCreatedMessage_ && msg != 0) {
-                if (trayIcon_ != nullptr) {
-                    trayIcon_->taskbarCreated();
-                }
+                onTaskbarCreated();
                 return 0;
             }
             break;
@@ -169,7 +131,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::onCreate() {
     const UINT dpi = dpiForWindow(window());
-    controls_.create(window(), instance_, dpi, {});
+    createControls(instance_, dpi, {});
     createMenus();
     // The shell broadcasts this message to top-level windows when it has
     // created the task bar, after Explorer restarted.
@@ -205,13 +167,6 @@ void MainWindow::onDestroy() {
     destroyed_ = true;
 }
 
-void MainWindow::onPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window(), &paint);
-    controls_.paintOutlines(window(), dc);
-    EndPaint(window(), &paint);
-}
-
 // DefWindowProc gives the keyboard focus to the window itself on activation;
 // the control that had it before, or else the first one, gets it back.
 void MainWindow::onActivate(WPARAM wParam) {
@@ -229,16 +184,6 @@ void MainWindow::onActivate(WPARAM wParam) {
     }
 }
 
-// A link's DefWindowProc asks its parents first (the frame's passes it on to
-// this window), so this sees the control under the mouse in wParam.
-bool MainWindow::onSetCursor(HWND under) {
-    if (!controls_.isLink(under)) {
-        return false;
-    }
-    SetCursor(LoadCursorW(nullptr, IDC_HAND));
-    return true;
-}
-
 void MainWindow::onTimer(UINT_PTR id) {
     if (id == kDailyTimerId) {
         attempt([&] { presenter().tick(); });
@@ -251,7 +196,7 @@ void MainWindow::onTimer(UINT_PTR id) {
 // size, including the one the other box would still show.
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
     resizeForDpi(dpi, POINT{suggested.left, suggested.top});
-    controls_.applyDpi(dpi);
+    controls().applyDpi(dpi);
     SendMessageW(control(names::kTipPicture), STM_SETIMAGE, IMAGE_BITMAP, 0);
     SendMessageW(control(names::kSettingsPicture), STM_SETIMAGE, IMAGE_BITMAP, 0);
     if (tipPicture_ != 0) {
@@ -262,16 +207,44 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
     }
 }
 
+// The close box, Close in the system menu and Alt+F4 all arrive as SC_CLOSE;
+// the low four bits are used by the system. True when the command was handled.
+bool MainWindow::onSystemCommand(WPARAM command) {
+    if ((command & 0xFFF0) != SC_CLOSE) {
+        return false;
+    }
+    onCloseBox();
+    return true;
+}
+
 void MainWindow::onCloseBox() {
     attempt([&] { presenter().close(CloseReason::CloseBox); });
 }
 
+// A plain WM_CLOSE that did not come from SC_CLOSE was sent by another
+// program (Task Manager, taskkill without /f).
 void MainWindow::onCloseRequest() {
     attempt([&] { presenter().close(CloseReason::OtherProgram); });
 }
 
-void MainWindow::onSessionEnd() {
-    attempt([&] { presenter().close(CloseReason::SessionEnd); });
+// The program never stands in the way of a log-off or shutdown.
+LRESULT MainWindow::onQueryEndSession() {
+    return TRUE;
+}
+
+// Windows ends the process soon after WM_ENDSESSION returns, so the settings
+// are saved and the icon removed before returning.
+void MainWindow::onEndSession(bool ending) {
+    if (ending) {
+        attempt([&] { presenter().close(CloseReason::SessionEnd); });
+    }
+}
+
+// Explorer restarted: the new notification area needs the icon again.
+void MainWindow::onTaskbarCreated() {
+    if (trayIcon_ != nullptr) {
+        trayIcon_->taskbarCreated();
+    }
 }
 
 // The tray callback window: the shell sends the icon's callback message to

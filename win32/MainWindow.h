@@ -8,10 +8,9 @@
 
 #include "core/views/MainView.h"
 #include "core/views/Routes.h"
-#include "win32/BaseWindow.h"
 #include "win32/IconStoreWindow.h"
-#include "win32/LayoutControls.h"
 #include "win32/LayoutMenus.h"
+#include "win32/LayoutWindow.h"
 #include "win32/TipPictures.h"
 #include "win32/UniqueHandle.h"
 #include "win32/Win32TrayIcon.h"
@@ -30,7 +29,7 @@ namespace corvallo::win32 {
 //
 // The window is made on its first use, not in the constructor, so that the
 // program's single-instance guard runs before any window exists.
-class MainWindow final : public MainView, public TrayIconHost, public BaseWindow<MainWindow> {
+class MainWindow final : public MainView, public TrayIconHost, public LayoutWindow<MainWindow> {
   public:
     // `iconStore` must outlive this object.
     MainWindow(HINSTANCE instance, IconStoreWindow& iconStore);
@@ -75,19 +74,22 @@ class MainWindow final : public MainView, public TrayIconHost, public BaseWindow
 
   private:
     friend class BaseWindow<MainWindow>;
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    friend class LayoutWindow<MainWindow>;
+    // The messages that LayoutWindow leaves to this window.
+    LRESULT onMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
     // Message handlers (MainWindow.cpp).
     void onCreate();
     void onDestroy();
-    void onPaint();
     void onActivate(WPARAM wParam);
-    bool onSetCursor(HWND under);
     void onTimer(UINT_PTR id);
     void onDpiChanged(UINT dpi, const RECT& suggested);
+    [[nodiscard]] bool onSystemCommand(WPARAM command);
     void onCloseBox();
     void onCloseRequest();
-    void onSessionEnd();
+    [[nodiscard]] LRESULT onQueryEndSession();
+    void onEndSession(bool ending);
+    void onTaskbarCreated();
     static LRESULT CALLBACK trayCallbackProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR id, DWORD_PTR data);
     LRESULT onTrayCallbackMessage(HWND callbackWindow, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -113,7 +115,6 @@ class MainWindow final : public MainView, public TrayIconHost, public BaseWindow
     IconStoreWindow& iconStore_;
     Program* program_ = nullptr;
     Win32TrayIcon* trayIcon_ = nullptr;
-    LayoutControls controls_;
     LayoutMenus menus_;
     TipPictures pictures_;
     IconHandle storeIcon_;

@@ -24,7 +24,7 @@ void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         }
         return;
     }
-    onControlCommand(controls_.nameOf(id), notification);
+    onControlCommand(controls().nameOf(id), notification);
 }
 
 void MainWindow::onMenuCommand(int id) {

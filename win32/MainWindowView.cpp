@@ -26,7 +26,7 @@ void showOneOf(HWND shown, HWND hidden) {
 
 HWND MainWindow::control(std::string_view name) const {
     ensureCreated();
-    HWND hwnd = controls_.handle(name);
+    HWND hwnd = controls().handle(name);
     if (hwnd == nullptr) {
         throw std::logic_error("no control " + std::string(name));
     }
@@ -135,11 +135,12 @@ void MainWindow::setSettingsPicture(int tipIndex) {
 
 // The picture box's size at the current DPI picks and scales the picture.
 void MainWindow::showPicture(std::string_view box, int tipIndex) {
-    const layout::TwipRect& rect = layout::find(layout::mainWindow(), box).rect;
-    const int width = twipsToPixels(rect.width, controls_.dpi());
-    const int height = twipsToPixels(rect.height, controls_.dpi());
+    HWND picture = control(box);
+    const layout::TwipRect& rect = controls().controlOf(picture)->rect;
+    const int width = twipsToPixels(rect.width, controls().dpi());
+    const int height = twipsToPixels(rect.height, controls().dpi());
     HBITMAP bitmap = pictures_.picture(tipIndex, width, height);
-    SendMessageW(control(box), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
 }
 
 void MainWindow::setTipText(const std::string& text) {

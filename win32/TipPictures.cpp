@@ -136,7 +136,7 @@ HBITMAP TipPictures::picture(int tipIndex, int width, int height) {
 }
 
 // Only call when no picture box shows one of the bitmaps any more, or right
-// before each of them gets a new one (see MainWindow::showPictures).
+// before each of them gets a new one (see MainWindow::onDpiChanged).
 void TipPictures::clear() {
     for (HBITMAP& bitmap : bitmaps_) {
         if (bitmap != nullptr) {

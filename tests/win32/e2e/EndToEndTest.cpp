@@ -175,13 +175,13 @@ TEST_F(EndToEnd, RunAtStartUpOptionsWriteAndDeleteTheRunValue) {
         << "Run value: "
         << std::string(Registry::read(Registry::kRunKey, L"Corvallo").value_or(L"<absent>").begin(),
                        Registry::read(Registry::kRunKey, L"Corvallo").value_or(L"<absent>").end());
-    HWND sysTray = button(main, L"Start at system tray");
-    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(sysTray) != FALSE; }));
+    HWND trayAtLogOn = button(main, L"Start at system tray");
+    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(trayAtLogOn) != FALSE; }));
 
     click(button(main, L"Don't run at start-up"));
     EXPECT_TRUE(
         waitFor([] { return !Registry::read(Registry::kRunKey, L"Corvallo").has_value(); }));
-    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(sysTray) == FALSE; }));
+    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(trayAtLogOn) == FALSE; }));
     EXPECT_EQ(program->messageBox(std::chrono::milliseconds(300)), nullptr);
 }
 

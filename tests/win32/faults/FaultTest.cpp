@@ -108,8 +108,8 @@ TEST_F(Faults, RunKeyThatCannotBeOpenedReportsAndTheChoiceStillChanges) {
     e2e::answerMessageBox(box, IDOK);
     ASSERT_TRUE(waitFor([&] { return program->messageBox(0ms) == nullptr; }));
     EXPECT_EQ(SendMessageW(run, BM_GETCHECK, 0, 0), BST_CHECKED);
-    HWND sysTray = button(main, L"Start at system tray");
-    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(sysTray) != FALSE; }));
+    HWND trayAtLogOn = button(main, L"Start at system tray");
+    EXPECT_TRUE(waitFor([&] { return IsWindowEnabled(trayAtLogOn) != FALSE; }));
     EXPECT_FALSE(Registry::read(Registry::kRunKey, L"Corvallo").has_value());
     quitCleanly(main);
 }
