@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "core/app/Steps.h"
+#include "core/views/ControlNames.h"
 #include "core/views/Routes.h"
 #include "linux/IconStoreWindow.h"
 #include "linux/LayoutWidgets.h"
@@ -34,7 +35,7 @@ void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
 
     LayoutWidgets widgets(layout);
     widgets.create(&dialog);
-    auto* ok = widgets.get<QPushButton>("cmdOK");
+    auto* ok = widgets.get<QPushButton>(names::kAboutOkButton);
     ok->setDefault(true);
     ok->setFocus();
     auto run = [&perform](AboutAction action) { attempt([&] { perform(action); }); };
@@ -42,10 +43,10 @@ void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
         connectClick(widgets.widget(route.name), [run, action = route.action] { run(action); });
     }
     // Esc and the close box press "&OK" too.
-    constexpr std::optional<AboutAction> pressOk = routeOf(kAboutRoutes, "cmdOK");
+    constexpr std::optional<AboutAction> pressOk = routeOf(kAboutRoutes, names::kAboutOkButton);
     static_assert(pressOk.has_value());
     QObject::connect(&dialog, &QDialog::rejected, [run, action = *pressOk] { run(action); });
-    auto* icon = widgets.get<QLabel>("picIcon");
+    auto* icon = widgets.get<QLabel>(names::kAboutIcon);
     icon->setPixmap(IconStoreWindow::programIcon().pixmap(32, 32));
 
     // Centred on the screen, as the main window is. Left to Qt, a dialog goes

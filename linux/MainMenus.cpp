@@ -5,12 +5,11 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "core/views/ControlNames.h"
 #include "linux/LayoutWidgets.h"
 
 namespace corvallo::qt {
 namespace {
-
-constexpr std::string_view kTrayMenuName = "mnuPopUp";
 
 // The items under `parent`; without `perform`, routed items run nothing.
 void addItems(QMenu& menu, const layout::Window& layout, std::string_view parent,
@@ -57,13 +56,13 @@ void addCommand(QMenuBar& bar, const layout::MenuItem& item,
 std::unique_ptr<QMenu> createMainMenus(QMenuBar& bar, const layout::Window& layout,
                                        const std::function<void(MainAction)>& perform) {
     auto trayMenu = std::make_unique<QMenu>();
-    trayMenu->setObjectName(toQString(kTrayMenuName));
-    trayMenu->menuAction()->setObjectName(toQString(kTrayMenuName));
+    trayMenu->setObjectName(toQString(names::kTrayPopupMenu));
+    trayMenu->menuAction()->setObjectName(toQString(names::kTrayPopupMenu));
     for (const layout::MenuItem& top : layout.menus) {
         if (!top.parent.empty()) {
             continue;
         }
-        if (top.name == kTrayMenuName) {
+        if (top.name == names::kTrayPopupMenu) {
             addItems(*trayMenu, layout, top.name, {});
             continue;
         }
@@ -81,7 +80,7 @@ std::unique_ptr<QMenu> createMainMenus(QMenuBar& bar, const layout::Window& layo
 }
 
 TrayMenuChoice execTrayMenu(QMenu& trayMenu, QPoint position) {
-    QAction* show = trayMenu.findChild<QAction*>(QStringLiteral("mnuPop"));
+    QAction* show = trayMenu.findChild<QAction*>(QString::fromUtf8(names::kTrayMenuShow));
     trayMenu.setDefaultAction(show);
     const QAction* chosen = trayMenu.exec(position);
     if (chosen == nullptr) {
@@ -90,8 +89,8 @@ TrayMenuChoice execTrayMenu(QMenu& trayMenu, QPoint position) {
     if (chosen == show) {
         return TrayMenuChoice::Show;
     }
-    return chosen->objectName() == QStringLiteral("mnuExit1") ? TrayMenuChoice::Exit
-                                                              : TrayMenuChoice::None;
+    return chosen->objectName() == QString::fromUtf8(names::kTrayMenuExit) ? TrayMenuChoice::Exit
+                                                                           : TrayMenuChoice::None;
 }
 
 }  // namespace corvallo::qt

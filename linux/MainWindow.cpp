@@ -15,6 +15,7 @@
 
 #include "core/app/Program.h"
 #include "core/app/Steps.h"
+#include "core/views/ControlNames.h"
 #include "core/views/Routes.h"
 #include "linux/IconStoreWindow.h"
 #include "linux/MainMenus.h"
@@ -214,11 +215,11 @@ void MainWindow::setStartupOption(StartupOption option) {
 }
 
 void MainWindow::setTipPicture(int tipIndex) {
-    showPicture("picCard", tipIndex);
+    showPicture(names::kTipPicture, tipIndex);
 }
 
 void MainWindow::setSettingsPicture(int tipIndex) {
-    showPicture("picCard2", tipIndex);
+    showPicture(names::kSettingsPicture, tipIndex);
 }
 
 void MainWindow::showPicture(std::string_view box, int tipIndex) {
@@ -229,15 +230,15 @@ void MainWindow::showPicture(std::string_view box, int tipIndex) {
 
 void MainWindow::setTipText(const std::string& text) {
     ensureCreated();
-    widgets_.get<QLabel>("lblCardDesc")->setText(QString::fromStdString(text));
+    widgets_.get<QLabel>(names::kTipText)->setText(QString::fromStdString(text));
 }
 
 // The panels are shown and hidden rather than only restacked, so that a
 // hidden panel's controls leave the tab order.
 void MainWindow::bringPanelToFront(Panel panel) {
     ensureCreated();
-    QWidget* tip = widgets_.widget("fraRune");
-    QWidget* settings = widgets_.widget("fraSettings");
+    QWidget* tip = widgets_.widget(names::kTipPanel);
+    QWidget* settings = widgets_.widget(names::kSettingsPanel);
     QWidget* shown = panel == Panel::Tip ? tip : settings;
     QWidget* hidden = panel == Panel::Tip ? settings : tip;
     const bool focusWasInHidden = hidden->isAncestorOf(QApplication::focusWidget());
@@ -259,8 +260,8 @@ void MainWindow::bringPanelToFront(Panel panel) {
 
 void MainWindow::bringPromotionToFront(Promotion label) {
     ensureCreated();
-    QWidget* cobrand = widgets_.widget("lblCobrand");
-    QWidget* fullBrand = widgets_.widget("lblFullBrand");
+    QWidget* cobrand = widgets_.widget(names::kCobrandLink);
+    QWidget* fullBrand = widgets_.widget(names::kFullBrandLink);
     QWidget* shown = label == Promotion::Cobrand ? cobrand : fullBrand;
     shown->show();
     shown->raise();

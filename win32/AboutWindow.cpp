@@ -4,8 +4,8 @@
 
 #include "core/app/Steps.h"
 #include "core/ports/PlatformError.h"
+#include "core/views/ControlNames.h"
 #include "core/views/Routes.h"
-#include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"
 #include "win32/resource.h"

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "core/ports/PlatformError.h"
-#include "win32/ControlNames.h"
+#include "core/views/ControlNames.h"
 #include "win32/MenuCommands.h"
 #include "win32/Utf16.h"
 

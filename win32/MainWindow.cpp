@@ -8,7 +8,7 @@
 #include "core/app/Steps.h"
 #include "core/model/ProgramName.h"
 #include "core/ports/PlatformError.h"
-#include "win32/ControlNames.h"
+#include "core/views/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/Utf16.h"
 #include "win32/resource.h"

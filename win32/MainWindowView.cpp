@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "core/ports/PlatformError.h"
+#include "core/views/ControlNames.h"
 #include "core/views/Routes.h"
-#include "win32/ControlNames.h"
 #include "win32/Dpi.h"
 #include "win32/MainWindow.h"
 #include "win32/Utf16.h"

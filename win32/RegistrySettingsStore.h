@@ -12,9 +12,8 @@ namespace corvallo {
 // Settings as REG_SZ values of
 //   HKEY_CURRENT_USER\<root>\<application name>\<section>
 // where <root> and <section> are settings::kRegistryRoot and settings::kSection
-// (core/model/SettingsKeys.h), the place where earlier releases of the
-// program kept their values, so that they are found again. Tests pass a
-// throw-away root instead.
+// (core/model/SettingsKeys.h); installed copies already keep their values
+// there, so the path never changes. Tests pass a throw-away root instead.
 class RegistrySettingsStore final : public SettingsStore {
   public:
     explicit RegistrySettingsStore(std::string_view applicationName,

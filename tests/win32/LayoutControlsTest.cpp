@@ -92,11 +92,13 @@ TEST_F(LayoutControlsTest, WindowsThatAreNotOursAreNotFound) {
 // and the old ones are forgotten.
 TEST_F(LayoutControlsTest, ASecondWindowTakesOverTheControls) {
     LayoutControls controls(layout::aboutWindow());
-    controls.create(root_, GetModuleHandleW(nullptr), 96, {.defaultButton = "cmdOK"});
+    controls.create(root_, GetModuleHandleW(nullptr), 96,
+                    {.defaultButton = "cmdOK", .iconPicture = {}});
     HWND firstOk = controls.handle("cmdOK");
     DestroyWindow(root_);
     root_ = makeRoot();
-    controls.create(root_, GetModuleHandleW(nullptr), 96, {.defaultButton = "cmdOK"});
+    controls.create(root_, GetModuleHandleW(nullptr), 96,
+                    {.defaultButton = "cmdOK", .iconPicture = {}});
     HWND secondOk = controls.handle("cmdOK");
     ASSERT_NE(secondOk, nullptr);
     EXPECT_NE(secondOk, firstOk);
