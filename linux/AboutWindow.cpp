@@ -11,6 +11,7 @@
 #include "linux/IconStoreWindow.h"
 #include "linux/LayoutWidgets.h"
 #include "linux/MainWindow.h"
+#include "linux/WindowSystem.h"
 
 namespace corvallo::qt {
 
@@ -49,10 +50,12 @@ void AboutWindow::showModal(const std::function<void(AboutAction)>& perform) {
     auto* icon = widgets.get<QLabel>(names::kAboutIcon);
     icon->setPixmap(IconStoreWindow::programIcon().pixmap(32, 32));
 
-    // Centred on the screen, as the main window is. Left to Qt, a dialog goes
+    // Centred on the screen, as the main window is, where the window system
+    // lets the program place it. Left to Qt, a dialog goes
     // over its parent's centre by a guess at the window frame, which misses
     // by tens of pixels where the frame is not what Qt guessed.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (programPlacesWindows() && screen != nullptr) {
         dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     }
     dialog.exec();

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <stdexcept>
 
 #include "core/app/Program.h"
@@ -20,6 +19,7 @@
 #include "linux/IconStoreWindow.h"
 #include "linux/MainMenus.h"
 #include "linux/TipPixmaps.h"
+#include "linux/WindowSystem.h"
 
 namespace corvallo::qt {
 
@@ -275,13 +275,7 @@ void MainWindow::show() {
     if (minimizedWhileHidden_) {
         frame_->showMinimized();
     } else {
-        // A window hidden while minimised keeps that state in Qt, and X maps
-        // it iconic; a showNormal() right after the show() is then undone
-        // once the map arrives. So the state is cleared before the show.
-        frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
-        frame_->show();
-        frame_->raise();
-        frame_->activateWindow();
+        showInFront(*frame_);
     }
     minimizedWhileHidden_ = false;
 }
@@ -312,13 +306,7 @@ void MainWindow::setWindowState(WindowState state) {
 
 void MainWindow::centreOnScreen() {
     ensureCreated();
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        throw std::runtime_error("no screen");
-    }
-    const QRect available = screen->availableGeometry();
-    const QSize size = frame_->frameGeometry().size();
-    frame_->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    qt::centreOnScreen(*frame_);
 }
 
 void MainWindow::setIconFromStore(int position) {

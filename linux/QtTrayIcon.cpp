@@ -1,30 +1,54 @@
 #include "linux/QtTrayIcon.h"
 
+#include "linux/NotificationAreas.h"
+
 namespace corvallo::qt {
 
 QtTrayIcon::QtTrayIcon(std::function<QIcon()> icon, std::function<void(TrayGesture)> onGesture)
-    : icon_(std::move(icon)), onGesture_(std::move(onGesture)) {}
+    : icon_(std::move(icon)), onGesture_(std::move(onGesture)) {
+    waitForArea_.setInterval(500);
+    QObject::connect(&waitForArea_, &QTimer::timeout, [this] {
+        if (desktopHasNotificationArea()) {
+            showIcon();
+        }
+    });
+}
 
 QtTrayIcon::~QtTrayIcon() = default;
 
+// Qt's icon is made only once a notification area is up, so that Qt takes
+// the kind of icon that area shows (NotificationAreas.h); until then the
+// icon waits here.
 void QtTrayIcon::add(const std::string& tooltip) {
     if (present_) {
         return;
     }
+    tooltip_ = QString::fromStdString(tooltip);
+    present_ = true;
+    if (trayIcon_ || desktopHasNotificationArea()) {
+        showIcon();
+    } else {
+        waitForArea_.start();
+    }
+}
+
+void QtTrayIcon::showIcon() {
+    waitForArea_.stop();
     if (!trayIcon_) {
         trayIcon_ = std::make_unique<QSystemTrayIcon>();
         QObject::connect(trayIcon_.get(), &QSystemTrayIcon::activated,
                          [this](QSystemTrayIcon::ActivationReason reason) { onActivated(reason); });
     }
     trayIcon_->setIcon(icon_());
-    trayIcon_->setToolTip(QString::fromStdString(tooltip));
-    // Where no notification area runs yet, Qt docks the icon as soon as one
-    // appears, and again after the notification area restarts.
+    trayIcon_->setToolTip(tooltip_);
+    // Should the notification area go, Qt docks the icon again once it is
+    // back: an XEmbed icon into the new tray, a StatusNotifierItem with the
+    // new watcher.
     trayIcon_->show();
-    present_ = true;
 }
 
 void QtTrayIcon::remove() {
+    waitForArea_.stop();
     if (trayIcon_) {
         trayIcon_->hide();
     }
@@ -32,7 +56,7 @@ void QtTrayIcon::remove() {
 }
 
 bool QtTrayIcon::desktopHasNotificationArea() {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return statusNotifierWatcherOnBus() || xembedTrayOnDisplay();
 }
 
 // A single click activates the icon as a double-click does: StatusNotifierItem

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QString>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,7 +26,8 @@ class QtTrayIcon final : public TrayIcon {
     void remove() override;
 
     [[nodiscard]] bool present() const { return present_; }
-    // True when the desktop has a notification area to show the icon in.
+    // True when the desktop has a notification area to show the icon in:
+    // a StatusNotifierItem watcher on the session bus or an XEmbed tray.
     [[nodiscard]] static bool desktopHasNotificationArea();
 
   private:
@@ -33,10 +36,14 @@ class QtTrayIcon final : public TrayIcon {
     [[nodiscard]] static std::optional<TrayGesture> gestureOf(
         QSystemTrayIcon::ActivationReason reason);
     void onActivated(QSystemTrayIcon::ActivationReason reason);
+    void showIcon();
 
     std::function<QIcon()> icon_;
     std::function<void(TrayGesture)> onGesture_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
+    QString tooltip_;
+    // Polls for a notification area while the icon waits for one.
+    QTimer waitForArea_;
     bool present_ = false;
 };
 

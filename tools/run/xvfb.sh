@@ -8,6 +8,10 @@
 #       Runs COMMAND on a new display, with trayer as the notification area
 #       when asked. Both end with COMMAND, whose exit status this returns.
 #
+#   bash tools/run/xvfb.sh --session-bus COMMAND [ARGUMENTS...]
+#       The same, keeping the caller's session bus (tools/run/sni.sh makes
+#       one), where COMMAND starts a StatusNotifierItem host of its own.
+#
 #   bash tools/run/xvfb.sh --detached LOG
 #       Starts a display that outlives this script and prints its name (":N").
 #       The server writes its output to LOG and ends by itself 30 s after its
@@ -16,16 +20,21 @@
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 [--tray] COMMAND [ARGUMENTS...]" >&2
+  echo "usage: $0 [--tray | --session-bus] COMMAND [ARGUMENTS...]" >&2
   echo "       $0 --detached LOG" >&2
   exit 2
 }
 
 tray=false
+session_bus=false
 detached_log=
 case ${1:-} in
   --tray)
     tray=true
+    shift
+    ;;
+  --session-bus)
+    session_bus=true
     shift
     ;;
   --detached)
@@ -81,11 +90,16 @@ if [[ -n $detached_log ]]; then
   echo "$display"
   exit 0
 fi
-export DISPLAY=$display
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
 
 # Without a session bus Qt falls back to the XEmbed tray of the X display,
 # which is what trayer provides; a bus of the caller's session must not leak in.
-unset DBUS_SESSION_BUS_ADDRESS
+if ! $session_bus; then
+  unset DBUS_SESSION_BUS_ADDRESS
+elif [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]]; then
+  echo "xvfb.sh: --session-bus needs a session bus (dbus-run-session)" >&2
+  exit 1
+fi
 if $tray; then
   trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
     </dev/null >"$work/trayer.log" 2>&1 &
