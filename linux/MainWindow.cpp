@@ -317,7 +317,21 @@ void MainWindow::setIconFromStore(int position) {
 
 TrayMenuChoice MainWindow::popupTrayMenu() {
     ensureCreated();
+    if (trayMenuChoice_) {
+        return *trayMenuChoice_;
+    }
     return execTrayMenu(*trayMenu_, QCursor::pos());
+}
+
+const QMenu& MainWindow::trayMenu() const {
+    ensureCreated();
+    return *trayMenu_;
+}
+
+void MainWindow::onTrayMenuChoice(TrayMenuChoice choice) {
+    trayMenuChoice_ = choice;
+    onTrayGesture(TrayGesture::OpenMenu);
+    trayMenuChoice_.reset();
 }
 
 // The window may be destroyed from one of its own widgets' handlers, so the

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/app/MainPresenter.h"
 #include "core/views/MainView.h"
@@ -57,6 +58,12 @@ class MainWindow final : public MainView {
 
     // What the user did to the notification icon, handed to the program.
     void onTrayGesture(TrayGesture gesture);
+    // A choice in the icon's menu as the desktop shows it (a
+    // StatusNotifierItem's D-Bus menu): handed to the program as a choice in
+    // the popup menu that the icon's context gesture opens.
+    void onTrayMenuChoice(TrayMenuChoice choice);
+    // The popup menu of the notification icon.
+    [[nodiscard]] const QMenu& trayMenu() const;
     // A request to end the session or the process from outside.
     void onCloseRequest(CloseReason reason);
 
@@ -108,6 +115,8 @@ class MainWindow final : public MainView {
     QTimer dailyTimer_;
     TaskBarFallback taskBarFallback_;
     QIcon icon_;
+    // The choice that popupTrayMenu() returns in place of opening the popup.
+    std::optional<TrayMenuChoice> trayMenuChoice_;
     bool minimizedWhileHidden_ = false;
     bool destroyed_ = false;
 };

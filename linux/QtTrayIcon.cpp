@@ -1,15 +1,25 @@
 #include "linux/QtTrayIcon.h"
 
+#include <stdexcept>
+#include <string>
+
+#include "core/app/Steps.h"
+#include "core/views/ControlNames.h"
 #include "linux/NotificationAreas.h"
 
 namespace corvallo::qt {
 
-QtTrayIcon::QtTrayIcon(std::function<QIcon()> icon, std::function<void(TrayGesture)> onGesture)
-    : icon_(std::move(icon)), onGesture_(std::move(onGesture)) {
+QtTrayIcon::QtTrayIcon(std::function<QIcon()> icon, std::function<void(TrayGesture)> onGesture,
+                       std::function<const QMenu&()> popupMenu,
+                       std::function<void(TrayMenuChoice)> onMenuChoice)
+    : icon_(std::move(icon)),
+      onGesture_(std::move(onGesture)),
+      popupMenu_(std::move(popupMenu)),
+      onMenuChoice_(std::move(onMenuChoice)) {
     waitForArea_.setInterval(500);
     QObject::connect(&waitForArea_, &QTimer::timeout, [this] {
         if (desktopHasNotificationArea()) {
-            showIcon();
+            attempt([&] { showIcon(); });
         }
     });
 }
@@ -38,6 +48,10 @@ void QtTrayIcon::showIcon() {
         trayIcon_ = std::make_unique<QSystemTrayIcon>();
         QObject::connect(trayIcon_.get(), &QSystemTrayIcon::activated,
                          [this](QSystemTrayIcon::ActivationReason reason) { onActivated(reason); });
+        // Qt made a StatusNotifierItem if the watcher was there as it asked.
+        if (statusNotifierWatcherOnBus()) {
+            exportMenu();
+        }
     }
     trayIcon_->setIcon(icon_());
     trayIcon_->setToolTip(tooltip_);
@@ -45,6 +59,36 @@ void QtTrayIcon::showIcon() {
     // back: an XEmbed icon into the new tray, a StatusNotifierItem with the
     // new watcher.
     trayIcon_->show();
+}
+
+// StatusNotifierItem hosts show the item's D-Bus menu on a right click, and
+// some (Xfce's) never ask the item to open a menu of its own. Qt exports the
+// menu given to the icon; it is a copy of the popup's items, since an XEmbed
+// icon would pop the given menu up itself beside the program's popup, and a
+// menu that Qt exports is no longer shown as a popup of the program's own.
+void QtTrayIcon::exportMenu() {
+    exportedMenu_ = std::make_unique<QMenu>();
+    const QMenu& popup = popupMenu_();
+    const std::pair<std::string_view, TrayMenuChoice> choices[] = {
+        {names::kTrayMenuShow, TrayMenuChoice::Show},
+        {names::kTrayMenuExit, TrayMenuChoice::Exit},
+    };
+    for (const auto& [name, choice] : choices) {
+        const auto* item = popup.findChild<QAction*>(QString::fromUtf8(name.data(), name.size()));
+        if (item == nullptr) {
+            throw std::logic_error("popup menu item missing: " + std::string(name));
+        }
+        QAction* copy = exportedMenu_->addAction(item->text());
+        copy->setObjectName(item->objectName());
+        // As for the icon's gestures: the program runs once the D-Bus call
+        // that chose the item has returned.
+        QObject::connect(copy, &QAction::triggered, copy, [this, choice = choice] {
+            QMetaObject::invokeMethod(
+                exportedMenu_.get(), [this, choice] { onMenuChoice_(choice); },
+                Qt::QueuedConnection);
+        });
+    }
+    trayIcon_->setContextMenu(exportedMenu_.get());
 }
 
 void QtTrayIcon::remove() {

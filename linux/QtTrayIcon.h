@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QString>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include <optional>
 
 #include "core/ports/TrayIcon.h"
+#include "core/views/MainView.h"
 
 namespace corvallo::qt {
 
@@ -18,8 +20,12 @@ namespace corvallo::qt {
 class QtTrayIcon final : public TrayIcon {
   public:
     // `icon` gives the main window's current icon; `onGesture` receives what
-    // the user did to the icon.
-    QtTrayIcon(std::function<QIcon()> icon, std::function<void(TrayGesture)> onGesture);
+    // the user did to the icon. Where the icon is a StatusNotifierItem, the
+    // desktop shows its menu itself: `popupMenu` gives the items to show
+    // (those of the program's popup), and `onMenuChoice` receives the choice.
+    QtTrayIcon(std::function<QIcon()> icon, std::function<void(TrayGesture)> onGesture,
+               std::function<const QMenu&()> popupMenu,
+               std::function<void(TrayMenuChoice)> onMenuChoice);
     ~QtTrayIcon() override;
 
     void add(const std::string& tooltip) override;
@@ -37,9 +43,14 @@ class QtTrayIcon final : public TrayIcon {
         QSystemTrayIcon::ActivationReason reason);
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void showIcon();
+    // The menu that the desktop shows for a StatusNotifierItem.
+    void exportMenu();
 
     std::function<QIcon()> icon_;
     std::function<void(TrayGesture)> onGesture_;
+    std::function<const QMenu&()> popupMenu_;
+    std::function<void(TrayMenuChoice)> onMenuChoice_;
+    std::unique_ptr<QMenu> exportedMenu_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
     QString tooltip_;
     // Polls for a notification area while the icon waits for one.

@@ -1,8 +1,11 @@
 #include "StatusNotifierHost.h"
 
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QDBusVariant>
 
@@ -96,6 +99,53 @@ bool StatusNotifierHost::callItem(const char* method) {
     // Near the panel at the bottom right, where a host would pop a menu up.
     call << 1200 << 1000;
     return bus_.send(call);
+}
+
+bool StatusNotifierHost::clickMenuItem(const QString& label) {
+    const QStringList registered = items();
+    const QString menuPath = itemProperty("Menu").value<QDBusObjectPath>().path();
+    if (registered.size() != 1 || menuPath.isEmpty()) {
+        return false;
+    }
+    const QString service = serviceAndPath(registered.front()).first;
+    const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
+    QDBusMessage getLayout = QDBusMessage::createMethodCall(service, menuPath, menuInterface,
+                                                            QStringLiteral("GetLayout"));
+    getLayout << 0 << -1 << QStringList{};
+    QDBusPendingCall pending = bus_.asyncCall(getLayout);
+    if (!waitFor([&] { return pending.isFinished(); }) || pending.isError() ||
+        pending.reply().arguments().size() != 2) {
+        return false;
+    }
+    // (revision, (id, properties, [(id, properties, children)...]))
+    const auto layout = pending.reply().arguments().at(1).value<QDBusArgument>();
+    int rootId = 0;
+    QVariantMap rootProperties;
+    QVariantList children;
+    layout.beginStructure();
+    layout >> rootId >> rootProperties >> children;
+    layout.endStructure();
+    for (const QVariant& child : children) {
+        // Each child is a variant holding its structure, which QtDBus may
+        // hand over already unwrapped.
+        const QVariant inner = child.userType() == qMetaTypeId<QDBusVariant>()
+                                   ? child.value<QDBusVariant>().variant()
+                                   : child;
+        const auto entry = inner.value<QDBusArgument>();
+        int id = 0;
+        QVariantMap properties;
+        entry.beginStructure();
+        entry >> id >> properties;
+        if (properties.value(QStringLiteral("label")).toString() != label) {
+            continue;
+        }
+        QDBusMessage event = QDBusMessage::createMethodCall(service, menuPath, menuInterface,
+                                                            QStringLiteral("Event"));
+        event << id << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(0))
+              << static_cast<uint>(0);
+        return bus_.send(event);
+    }
+    return false;
 }
 
 }  // namespace corvallo::e2e

@@ -35,6 +35,10 @@ class StatusNotifierHost {
     // the event loop that the test runs); false without exactly one item.
     [[nodiscard]] bool callItem(const char* method);
 
+    // Clicks the item of that label in the one registered item's D-Bus menu
+    // (com.canonical.dbusmenu), as a host does; false when there is none.
+    [[nodiscard]] bool clickMenuItem(const QString& label);
+
   private:
     QProcess panel_;
     QDBusConnection bus_;

@@ -49,43 +49,49 @@ TEST_F(StatusNotifier, HidingRegistersAnItemThatActivationTakesBack) {
     EXPECT_TRUE(boxTexts().empty());
 }
 
-// The item exports no menu of its own: the host asks it for its context menu
-// (ContextMenu), and the program opens its popup as on a click of the icon.
+// Show and Exit from the item's menu, both ways a host offers it: the D-Bus
+// menu that the item exports (which Xfce's panel shows on a right click),
+// and the program's own popup, which the item's ContextMenu opens.
 struct MenuChoice {
     const char* item;
+    const char* label;
     bool ends;
+    bool throughDBusMenu;
 };
 
 class StatusNotifierMenu : public StatusNotifier, public testing::WithParamInterface<MenuChoice> {};
 
-TEST_P(StatusNotifierMenu, ContextMenuItemDoesItsJobAndTheItemGoes) {
+TEST_P(StatusNotifierMenu, MenuItemDoesItsJobAndTheItemGoes) {
     storeLaterRun();
     QMainWindow* main = start();
     ASSERT_TRUE(waitFor([&] { return onScreen(main); }));
     pressCloseBox(main);
     ASSERT_TRUE(hiddenAsItem());
-    const QString menuPath = host_.itemProperty("Menu").value<QDBusObjectPath>().path();
-    EXPECT_TRUE(menuPath.isEmpty() || menuPath == QStringLiteral("/NO_DBUSMENU"))
-        << menuPath.toStdString();
 
-    // The popup runs a modal loop of its own, inside which the click comes.
-    bool chosen = false;
-    onceShown(
-        main,
-        []() -> QWidget* {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            return menu != nullptr && menu->objectName() == QStringLiteral("mnuPopUp") ? menu
-                                                                                       : nullptr;
-        },
-        [&](QWidget* widget) {
-            auto* menu = static_cast<QMenu*>(widget);
-            QAction* item = menu->findChild<QAction*>(QString::fromLatin1(GetParam().item));
-            ASSERT_NE(item, nullptr);
-            chosen = true;
-            clickAt(menu, menu->actionGeometry(item).center());
-        });
-    ASSERT_TRUE(host_.callItem("ContextMenu"));
-    ASSERT_TRUE(waitFor([&] { return chosen; }));
+    if (GetParam().throughDBusMenu) {
+        ASSERT_TRUE(host_.clickMenuItem(QString::fromLatin1(GetParam().label)))
+            << "no D-Bus menu item " << GetParam().label;
+    } else {
+        // The popup runs a modal loop of its own, inside which the click comes.
+        bool chosen = false;
+        onceShown(
+            main,
+            []() -> QWidget* {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                return menu != nullptr && menu->objectName() == QStringLiteral("mnuPopUp")
+                           ? menu
+                           : nullptr;
+            },
+            [&](QWidget* widget) {
+                auto* menu = static_cast<QMenu*>(widget);
+                QAction* item = menu->findChild<QAction*>(QString::fromLatin1(GetParam().item));
+                ASSERT_NE(item, nullptr);
+                chosen = true;
+                clickAt(menu, menu->actionGeometry(item).center());
+            });
+        ASSERT_TRUE(host_.callItem("ContextMenu"));
+        ASSERT_TRUE(waitFor([&] { return chosen; }));
+    }
     if (GetParam().ends) {
         EXPECT_TRUE(waitFor([&] { return ended(); }));
     } else {
@@ -97,9 +103,13 @@ TEST_P(StatusNotifierMenu, ContextMenuItemDoesItsJobAndTheItemGoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShowAndExit, StatusNotifierMenu,
-                         testing::Values(MenuChoice{"mnuPop", false}, MenuChoice{"mnuExit1", true}),
+                         testing::Values(MenuChoice{"mnuPop", "Show", false, true},
+                                         MenuChoice{"mnuExit1", "Exit", true, true},
+                                         MenuChoice{"mnuPop", "Show", false, false},
+                                         MenuChoice{"mnuExit1", "Exit", true, false}),
                          [](const testing::TestParamInfo<MenuChoice>& info) {
-                             return std::string(info.param.item);
+                             return std::string(info.param.item) +
+                                    (info.param.throughDBusMenu ? "_DBusMenu" : "_Popup");
                          });
 
 TEST_F(StatusNotifier, ItemComesBackWhenTheHostRestarts) {
