@@ -108,6 +108,19 @@ TEST(UpdateReminder, WorksInLocalesWhoseDatesTheScramblingCannotKeep) {
     EXPECT_EQ(r.lastCheck(), "2026-12-24");
 }
 
+TEST(UpdateReminder, StoresIsoDatesWhereTheShortDateDoesNotReadBack) {
+    Reminder r;
+    r.dateText.locale = FakeDateText::Locale::Korean;
+    r.run();
+    EXPECT_EQ(r.lastCheck(), "2026-12-09");
+    r.clock.advance(days(14));
+    r.run();
+    EXPECT_TRUE(r.messages.shown.empty());
+    r.clock.advance(days(6));
+    r.run();
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+}
+
 // The yyyy-mm-dd form has more than four digits of year past 9999 and a
 // minus sign before year 0; either must read back, or the reminder would
 // start counting again at every start and never ask.
