@@ -14,6 +14,7 @@ packages=(
   dbus-daemon xfce4-panel                                # a session bus and a StatusNotifierItem host
   weston qt6-wayland                                     # a Wayland compositor, Qt on Wayland
   libxcb1-dev                                            # the Linux benchmark's window watcher
+  locales                                                # the locales the Windows program is tested in
 )
 
 missing=()
@@ -26,4 +27,23 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The locales tools/test-locales.sh runs the Windows program in (Wine takes
+# the user's locale and ANSI code page from LANG, and glibc only knows the
+# locales generated here). Enabled in /etc/locale.gen, generated when missing.
+locales=(en_US ja_JP zh_CN zh_TW ko_KR he_IL ar_EG th_TH pl_PL ru_RU el_GR tr_TR lt_LT vi_VN)
+generate=0
+for name in "${locales[@]}"; do
+  if ! grep -qx "$name.UTF-8 UTF-8" /etc/locale.gen; then
+    if grep -qx "# *$name.UTF-8 UTF-8" /etc/locale.gen; then
+      sed -i "s/^# *$name.UTF-8 UTF-8\$/$name.UTF-8 UTF-8/" /etc/locale.gen
+    else
+      echo "$name.UTF-8 UTF-8" >>/etc/locale.gen
+    fi
+  fi
+  locale -a | grep -qxF "$name.utf8" || generate=1
+done
+if ((generate)); then
+  locale-gen >/dev/null
 fi

@@ -2,46 +2,41 @@
 
 #include <windows.h>
 
+#include "core/ports/PlatformError.h"
+#include "win32/Utf16.h"
+
 namespace corvallo {
 
-namespace {
-
-// What a code stands for when it is no character by itself (a lead byte of a
-// double-byte code page such as 932).
-constexpr char32_t kReplacement = U'\uFFFD';
-
-}  // namespace
-
-Win32CodePage::Win32CodePage() {
-    for (unsigned code = 0; code < characters_.size(); ++code) {
-        const char byte = static_cast<char>(code);
-        std::array<wchar_t, 2> wide{};
-        // No MB_ERR_INVALID_CHARS: codes the code page leaves undefined (0x81
-        // in 1252) then map the way Windows maps them everywhere else, to the
-        // control character of the same number, and still round-trip.
-        const int length =
-            MultiByteToWideChar(CP_ACP, 0, &byte, 1, wide.data(), static_cast<int>(wide.size()));
-        // One UTF-16 unit that is no surrogate: a character of its own. A
-        // lead byte alone gives 0 units (or a default character that other
-        // codes share; the first code keeps the reverse entry).
-        const bool single = length == 1 && (wide[0] < 0xD800 || wide[0] > 0xDFFF);
-        characters_[code] = single ? static_cast<char32_t>(wide[0]) : kReplacement;
-        if (single) {
-            codes_.try_emplace(characters_[code], static_cast<unsigned char>(code));
-        }
+std::string Win32CodePage::toUnicode(std::string_view bytes) const {
+    if (bytes.empty()) {
+        return {};
     }
+    // Without MB_ERR_INVALID_CHARS: a sequence the code page has no character
+    // for comes out as the platform's substitute, as the registry stores it.
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    if (length == 0 ||
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length) != length) {
+        throw PlatformError(static_cast<long>(GetLastError()), "MultiByteToWideChar");
+    }
+    return win32::toUtf8(wide);
 }
 
-std::optional<unsigned char> Win32CodePage::toCode(char32_t character) const {
-    const auto found = codes_.find(character);
-    if (found == codes_.end()) {
-        return std::nullopt;
+std::string Win32CodePage::toBytes(std::string_view text) const {
+    const std::wstring wide = win32::toUtf16(text);
+    if (wide.empty()) {
+        return {};
     }
-    return found->second;
-}
-
-char32_t Win32CodePage::fromCode(unsigned char code) const {
-    return characters_[code];
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    if (length == 0 || WideCharToMultiByte(CP_ACP, 0, wide.data(), size, bytes.data(), length,
+                                           nullptr, nullptr) != length) {
+        throw PlatformError(static_cast<long>(GetLastError()), "WideCharToMultiByte");
+    }
+    return bytes;
 }
 
 }  // namespace corvallo

@@ -1,25 +1,16 @@
 #pragma once
 
-#include <array>
-#include <optional>
-#include <unordered_map>
-
 #include "core/ports/CodePage.h"
 
 namespace corvallo {
 
-// The system's ANSI code page (CP_ACP), read once at construction into a
-// table of its 256 codes and the reverse of that table.
+// The system's ANSI code page (CP_ACP), converted the way the registry's
+// ANSI functions convert it: MultiByteToWideChar and WideCharToMultiByte
+// with their default flags. Throws PlatformError when a conversion fails.
 class Win32CodePage final : public CodePage {
   public:
-    Win32CodePage();
-
-    [[nodiscard]] std::optional<unsigned char> toCode(char32_t character) const override;
-    [[nodiscard]] char32_t fromCode(unsigned char code) const override;
-
-  private:
-    std::array<char32_t, 256> characters_{};
-    std::unordered_map<char32_t, unsigned char> codes_;
+    [[nodiscard]] std::string toUnicode(std::string_view bytes) const override;
+    [[nodiscard]] std::string toBytes(std::string_view text) const override;
 };
 
 }  // namespace corvallo

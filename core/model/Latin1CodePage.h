@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/Utf8.h"
 #include "core/ports/CodePage.h"
 
 namespace corvallo {
@@ -8,13 +9,20 @@ namespace corvallo {
 // where the platform has no ANSI code page of its own.
 class Latin1CodePage final : public CodePage {
   public:
-    [[nodiscard]] std::optional<unsigned char> toCode(char32_t character) const override {
-        if (character > 0xFF) {
-            return std::nullopt;
+    [[nodiscard]] std::string toUnicode(std::string_view bytes) const override {
+        std::string text;
+        for (const char byte : bytes) {
+            appendUtf8(text, static_cast<unsigned char>(byte));
         }
-        return static_cast<unsigned char>(character);
+        return text;
     }
-    [[nodiscard]] char32_t fromCode(unsigned char code) const override { return code; }
+    [[nodiscard]] std::string toBytes(std::string_view text) const override {
+        std::string bytes;
+        for (const char32_t character : decodeUtf8(text)) {
+            bytes += character <= 0xFF ? static_cast<char>(character) : '?';
+        }
+        return bytes;
+    }
 };
 
 }  // namespace corvallo

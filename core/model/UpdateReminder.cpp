@@ -56,7 +56,10 @@ std::optional<year_month_day> parseIsoDate(std::string_view text) {
 std::string reminderDateText(year_month_day date, const DateText& dateText,
                              const CodePage& codePage) {
     std::string text = dateText.format(date);
-    return survivesScrambling(text, codePage) ? text : isoDate(date);
+    // A short date that the platform cannot read back (Korean's "2026. 12. 9."
+    // under Wine) would leave the reminder counting from today at every start.
+    const bool readsBack = survivesScrambling(text, codePage) && dateText.parse(text) == date;
+    return readsBack ? text : isoDate(date);
 }
 
 std::optional<year_month_day> parseReminderDate(std::string_view text, const DateText& dateText) {

@@ -45,7 +45,8 @@ class UpdateReminder {
 };
 
 // The stored form of a check date: the user's short date, or yyyy-mm-dd when
-// the short date holds characters that the scrambled store cannot keep.
+// the short date holds characters that the scrambled store cannot keep or
+// does not read back as the same date.
 [[nodiscard]] std::string reminderDateText(std::chrono::year_month_day date,
                                            const DateText& dateText, const CodePage& codePage);
 // Reads either form; nothing when the text is neither.

@@ -96,9 +96,11 @@ struct ScriptedRandom final : RandomSource {
     }
 };
 
-// A fixed fake locale. Us: 12/9/2026; German: 09.12.2026; Japanese: 2026年12月9日.
+// A fixed fake locale. Us: 12/9/2026; German: 09.12.2026; Japanese: 2026年12月9日;
+// Korean: 2026. 12. 9., which its parser, like the platform's under Wine,
+// does not read back (it stops short of the closing dot).
 struct FakeDateText final : DateText {
-    enum class Locale { Us, German, Japanese } locale = Locale::Us;
+    enum class Locale { Us, German, Japanese, Korean } locale = Locale::Us;
 
     [[nodiscard]] std::string format(year_month_day date) const override {
         const int y = static_cast<int>(date.year());
@@ -114,6 +116,9 @@ struct FakeDateText final : DateText {
                 break;
             case Locale::Japanese:
                 std::snprintf(text, sizeof text, "%d\u5e74%u\u6708%u\u65e5", y, m, d);
+                break;
+            case Locale::Korean:
+                std::snprintf(text, sizeof text, "%d. %u. %u.", y, m, d);
                 break;
         }
         return text;
@@ -133,6 +138,9 @@ struct FakeDateText final : DateText {
             case Locale::Japanese:
                 matched =
                     std::sscanf(s.c_str(), "%d\u5e74%d\u6708%d\u65e5%c", &c, &a, &b, &tail) == 3;
+                break;
+            case Locale::Korean:
+                matched = std::sscanf(s.c_str(), "%d. %d. %d%c", &c, &a, &b, &tail) == 3;
                 break;
         }
         if (!matched || a < 1 || b < 1) {

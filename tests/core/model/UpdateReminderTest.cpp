@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/fakes/FakeCodePage.h"
 #include "core/fakes/Harness.h"
 #include "core/model/Scramble.h"
 #include "core/model/WebPages.h"
@@ -107,6 +108,19 @@ TEST(UpdateReminder, WorksInLocalesWhoseDatesTheScramblingCannotKeep) {
     EXPECT_EQ(r.lastCheck(), "2026-12-24");
 }
 
+TEST(UpdateReminder, StoresIsoDatesWhereTheShortDateDoesNotReadBack) {
+    Reminder r;
+    r.dateText.locale = FakeDateText::Locale::Korean;
+    r.run();
+    EXPECT_EQ(r.lastCheck(), "2026-12-09");
+    r.clock.advance(days(14));
+    r.run();
+    EXPECT_TRUE(r.messages.shown.empty());
+    r.clock.advance(days(6));
+    r.run();
+    EXPECT_EQ(r.messages.shown.size(), 1u);
+}
+
 // The yyyy-mm-dd form has more than four digits of year past 9999 and a
 // minus sign before year 0; either must read back, or the reminder would
 // start counting again at every start and never ask.
@@ -134,6 +148,58 @@ TEST(UpdateReminder, KeepsRecordsOfYearsOutsideFourDigits) {
         r.clock.advance(days(1));
         r.run();
         EXPECT_EQ(r.messages.shown.size(), 1u);
+    }
+}
+
+// On every ANSI code page the program meets, the check it records reads back
+// at the next start: quiet within fourteen days, the question after twenty.
+// The shifted digits are lead bytes on the double-byte code pages and broken
+// sequences in UTF-8; stored as the characters they become, they would come
+// back as default characters, and the reminder would start counting anew at
+// every start and never ask.
+TEST(UpdateReminder, AsksAfterTwentyDaysOnEveryCodePage) {
+    // Whether the key and the first record keep the form earlier versions
+    // wrote: the characters the shifted bytes become. "Duration" shifted is
+    // lead and trail byte pairs and single characters on the double-byte
+    // code pages; the digits shifted are lead bytes there.
+    struct Case {
+        int codePage;
+        bool keyAsCharacters;
+        bool recordAsCharacters;
+    };
+    const Case cases[] = {{874, true, true},  {1250, true, true}, {1251, true, true},
+                          {1252, true, true}, {1253, true, true}, {1254, true, true},
+                          {1255, true, true}, {1256, true, true}, {1257, true, true},
+                          {1258, true, true}, {932, true, false}, {936, true, false},
+                          {949, true, false}, {950, true, false}, {65001, false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "code page " << c.codePage);
+        Harness h;
+        const fakes::FakeCodePage codePage(c.codePage);
+        auto run = [&] {
+            UpdateReminder(h.store, h.clock, h.dateText, codePage, h.messages, h.browser)
+                .remindIfDue();
+        };
+        const std::string key = scramble("Duration", codePage);
+        EXPECT_EQ(key.front() != '#', c.keyAsCharacters);
+        run();
+        ASSERT_EQ(h.store.values.count(key), 1u);
+        const std::string firstRecord = h.store.at(key);
+        EXPECT_EQ(unscramble(firstRecord, codePage), h.today());
+        EXPECT_EQ(firstRecord.front() != '#', c.recordAsCharacters);
+
+        h.clock.advance(days(14));
+        run();
+        EXPECT_TRUE(h.messages.shown.empty());
+        EXPECT_EQ(h.store.at(key), firstRecord);
+
+        h.clock.advance(days(6));
+        h.messages.answers = {MessageAnswer::No};
+        run();
+        EXPECT_EQ(h.messages.shown.size(), 1u);
+        EXPECT_EQ(unscramble(h.store.at(key), codePage), h.today());
+        run();
+        EXPECT_EQ(h.messages.shown.size(), 1u);
     }
 }
 
