@@ -13,8 +13,8 @@ namespace corvallo {
 // shift takes outside 0 to 255, is dropped.
 //
 // The store keeps Unicode text, so the shifted bytes are stored as the
-// characters the code page turns them into, as earlier versions did. On a
-// double-byte or UTF-8 code page most shifted bytes are lead bytes or
+// characters the code page turns them into: the form installed copies hold.
+// On a double-byte or UTF-8 code page most shifted bytes are lead bytes or
 // broken sequences that do not come back from that conversion; there the
 // shifted bytes are stored instead as '#' and two upper-case hex digits a
 // byte. The first form never holds ASCII below 'U' (every shifted byte is 85

@@ -158,8 +158,8 @@ TEST(UpdateReminder, KeepsRecordsOfYearsOutsideFourDigits) {
 // back as default characters, and the reminder would start counting anew at
 // every start and never ask.
 TEST(UpdateReminder, AsksAfterTwentyDaysOnEveryCodePage) {
-    // Whether the key and the first record keep the form earlier versions
-    // wrote: the characters the shifted bytes become. "Duration" shifted is
+    // Whether the key and the first record keep the form installed copies
+    // hold: the characters the shifted bytes become. "Duration" shifted is
     // lead and trail byte pairs and single characters on the double-byte
     // code pages; the digits shifted are lead bytes there.
     struct Case {
