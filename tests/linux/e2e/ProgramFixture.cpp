@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QTest>
+#include <QTime>
 #include <QTimer>
 #include <filesystem>
 #include <sstream>
@@ -100,6 +103,22 @@ QWidget* ProgramFixture::control(const char* name) const {
     auto* widget = findNamed(window(), name);
     EXPECT_NE(widget, nullptr) << "no control " << name;
     return widget;
+}
+
+QComboBox* ProgramFixture::list(const char* name) const {
+    return static_cast<QComboBox*>(control(name));
+}
+
+bool ProgramFixture::pickDisplayTimeSoon() {
+    QTime display = QTime::currentTime().addSecs(5);
+    if (display < QTime(0, 0, 10)) {
+        QTest::qWait(15000);
+        display = QTime::currentTime().addSecs(5);
+    }
+    pickListEntry(list("cboHour"), display.hour());
+    pickListEntry(list("cboMinute"), display.minute());
+    pickListEntry(list("cboSecond"), display.second());
+    return QTime::currentTime().secsTo(display) >= 2;
 }
 
 void ProgramFixture::answerNextBox(QMessageBox::StandardButton button) {

@@ -13,6 +13,7 @@
 #include "TempFolder.h"
 #include "linux/Application.h"
 
+class QComboBox;
 class QMainWindow;
 
 namespace corvallo::e2e {
@@ -44,6 +45,12 @@ class ProgramFixture : public testing::Test {
 
     // The control of that name in the main window (fails the test when absent).
     [[nodiscard]] QWidget* control(const char* name) const;
+    [[nodiscard]] QComboBox* list(const char* name) const;
+
+    // Picks a display time five seconds ahead in the settings panel's lists,
+    // clear of midnight, where the lists cannot name a time a few seconds
+    // ahead. False when the picks took so long that less than two are left.
+    [[nodiscard]] bool pickDisplayTimeSoon();
 
     // The next message box is answered with `button`; its text is kept.
     void answerNextBox(QMessageBox::StandardButton button);
