@@ -23,25 +23,25 @@ void Closing::close(CloseReason reason) {
         return;
     }
     unload();
-    attempt([&] { destroyWindow(); });
+    attemptEach(*this, &Closing::destroyWindow);
     onClosed_();
 }
 
 bool Closing::mayClose(CloseReason reason) {
     const bool stays = reason == CloseReason::CloseBox;
     if (stays) {
-        attempt([&] { minimise(); });
+        attemptEach(*this, &Closing::minimise);
         tray_.hideToTray();
-        attempt([&] { hideWindow(); });
+        attemptEach(*this, &Closing::hideWindow);
     } else {
-        attempt([&] { saveSettings(); });
+        attemptEach(*this, &Closing::saveSettings);
     }
-    attempt([&] { tipPanelToFront(); });
+    attemptEach(*this, &Closing::tipPanelToFront);
     return !stays;
 }
 
 void Closing::unload() {
-    attempt([&] { saveSettings(); });
+    attemptEach(*this, &Closing::saveSettings);
     tray_.removeIcon();
 }
 

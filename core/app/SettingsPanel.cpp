@@ -50,7 +50,7 @@ void SettingsPanel::applySettingsAndHideToTray() {
     }
     attemptEach(*this, &SettingsPanel::save, &SettingsPanel::minimise);
     tray_.hideToTray();
-    attempt([&] { tipPanelToFront(); });
+    attemptEach(*this, &SettingsPanel::tipPanelToFront);
 }
 
 // The year is not consulted, so 29 February always passes.
