@@ -21,7 +21,7 @@ std::chrono::milliseconds waitForNotificationArea(const std::string& commandLine
 
 // No window exists before start() has asked the single-instance guard: the
 // main window is made on the view's first use, after it.
-Application::Application(int argc, char** argv, std::function<void()> endProcess)
+Application::Application(int argc, char** argv, std::function<void()> endProcess, StartTrace& trace)
     : process_(argc, argv, std::move(endProcess)),
       store_(IniSettingsStore::forApplication(process_.appName())),
       startupEntry_(xdg::configHome() + "/autostart"),
@@ -33,7 +33,7 @@ Application::Application(int argc, char** argv, std::function<void()> endProcess
                 [this]() -> const QMenu& { return mainWindow_.trayMenu(); },
                 [this](TrayMenuChoice choice) { mainWindow_.onTrayMenuChoice(choice); }),
       program_(Ports{store_, clock_, random_, dateText_, codePage_, browser_, startupEntry_,
-                     trayIcon_, messages_, process_},
+                     trayIcon_, messages_, process_, trace},
                Views{mainWindow_, aboutWindow_, iconStore_}),
       // SIGTERM and SIGHUP come at log-out and shutdown: the program ends as
       // the session does, saving the start-up choices and removing the icon.

@@ -26,7 +26,8 @@ namespace corvallo::qt {
 class Application {
   public:
     // `endProcess` ends the event loop; the program calls it once it has ended.
-    Application(int argc, char** argv, std::function<void()> endProcess);
+    // `trace` marks the steps of the start; it must outlive the application.
+    Application(int argc, char** argv, std::function<void()> endProcess, StartTrace& trace);
 
     // The program's start; false when this copy was refused and has ended.
     [[nodiscard]] bool start();

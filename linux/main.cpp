@@ -3,10 +3,16 @@
 #include <QApplication>
 
 #include "core/model/ProgramName.h"
+#include "core/model/StartTraceLog.h"
 #include "linux/Application.h"
+#include "linux/StartTraceFile.h"
 
 int main(int argc, char** argv) {
+    corvallo::StartTraceLog trace(corvallo::qt::openStartTraceFile(),
+                                  corvallo::qt::millisecondsSinceProcessStart);
+    trace.reached("main");
     QApplication application(argc, argv);
+    trace.reached("QApplication");
     QApplication::setApplicationName(QString::fromUtf8(corvallo::kAppTitle));
     QApplication::setDesktopFileName(QStringLiteral("corvallo"));
     // Hidden in the notification area the program has no visible window, and
@@ -14,9 +20,12 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(corvallo::qt::IconStoreWindow::programIcon());
 
-    corvallo::qt::Application corvallo(argc, argv, [] { QCoreApplication::exit(0); });
+    corvallo::qt::Application corvallo(
+        argc, argv, [] { QCoreApplication::exit(0); }, trace);
+    trace.reached("adapters and windows made");
     if (!corvallo.start()) {
         return 0;
     }
+    corvallo::qt::traceFirstPaint(*corvallo.mainWindow().window(), trace);
     return QApplication::exec();
 }

@@ -36,6 +36,7 @@ add_executable(Corvallo WIN32
   MainWindow.cpp
   MainWindowCommands.cpp
   MainWindowView.cpp
+  StartTraceFile.cpp
   TipPictures.cpp
   corvallo.rc)
 

@@ -7,12 +7,14 @@
 
 #include "core/app/Program.h"
 #include "core/model/SeededRandom.h"
+#include "core/model/StartTraceLog.h"
 #include "win32/AboutWindow.h"
 #include "win32/IconStoreWindow.h"
 #include "win32/MainWindow.h"
 #include "win32/RegistrySettingsStore.h"
 #include "win32/RegistryStartupEntry.h"
 #include "win32/ShellBrowser.h"
+#include "win32/StartTraceFile.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32CodePage.h"
 #include "win32/Win32DateText.h"
@@ -38,7 +40,30 @@ class ComApartment {
     bool ok_;
 };
 
-int runMessageLoop(corvallo::win32::MainWindow& mainWindow) {
+// The start ends when the main window has painted and the queue has run dry
+// for the first time: the window is then on screen and waiting for the user.
+class StartEnd {
+  public:
+    explicit StartEnd(corvallo::StartTrace& trace) : trace_(trace) {}
+    void dispatched(const MSG& msg, HWND mainWindow) {
+        if (!painted_ && msg.message == WM_PAINT && msg.hwnd == mainWindow) {
+            painted_ = true;
+            trace_.reached("first paint");
+        }
+        if (painted_ && !idle_ && GetQueueStatus(QS_ALLINPUT) == 0) {
+            idle_ = true;
+            trace_.reached("idle");
+        }
+    }
+
+  private:
+    corvallo::StartTrace& trace_;
+    bool painted_ = false;
+    bool idle_ = false;
+};
+
+int runMessageLoop(corvallo::win32::MainWindow& mainWindow, corvallo::StartTrace& trace) {
+    StartEnd startEnd(trace);
     MSG msg;
     BOOL got;
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
@@ -49,6 +74,7 @@ int runMessageLoop(corvallo::win32::MainWindow& mainWindow) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
+        startEnd.dispatched(msg, mainWindow.window());
     }
     return static_cast<int>(msg.wParam);
 }
@@ -58,6 +84,8 @@ int runMessageLoop(corvallo::win32::MainWindow& mainWindow) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace corvallo;
 
+    StartTraceLog trace(win32::openStartTraceFile(), win32::millisecondsSinceProcessStart);
+    trace.reached("wWinMain");
     ComApartment com;
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
@@ -79,8 +107,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::AboutWindow aboutWindow(instance, mainWindow);
     win32::Win32TrayIcon trayIcon(mainWindow);
 
-    const Ports ports{store,   clock,        random,   dateText, codePage,
-                      browser, startupEntry, trayIcon, messages, process};
+    const Ports ports{store,        clock,    random,   dateText, codePage, browser,
+                      startupEntry, trayIcon, messages, process,  trace};
     const Views views{mainWindow, aboutWindow, iconStore};
     Program program(ports, views);
     mainWindow.attach(program, trayIcon);
@@ -91,5 +119,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // From now on message boxes belong to the main window and keep it
     // disabled while they are open.
     messages.setOwner(mainWindow.window());
-    return runMessageLoop(mainWindow);
+    return runMessageLoop(mainWindow, trace);
 }

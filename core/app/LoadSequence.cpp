@@ -31,12 +31,18 @@ const std::vector<std::string>& monthNames() {
 }  // namespace
 
 void LoadSequence::run() {
-    attemptEach(*this, &LoadSequence::remindAboutUpdate, &LoadSequence::showStartupOptions,
-                &LoadSequence::goToTrayIfStartedAtLogOn);
+    auto& trace = ports_.trace;
+    attemptEach(*this, &LoadSequence::remindAboutUpdate);
+    trace.reached("update reminder");
+    attemptEach(*this, &LoadSequence::showStartupOptions, &LoadSequence::goToTrayIfStartedAtLogOn);
+    trace.reached("start-up options");
     fillLists();
     selectFirstDate();
+    trace.reached("lists filled");
     showTipOfTheDay();
+    trace.reached("tip of the day");
     attemptEach(*this, &LoadSequence::loadSettings);
+    trace.reached("settings loaded");
 }
 
 void LoadSequence::remindAboutUpdate() {

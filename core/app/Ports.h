@@ -8,6 +8,7 @@
 #include "core/ports/Process.h"
 #include "core/ports/RandomSource.h"
 #include "core/ports/SettingsStore.h"
+#include "core/ports/StartTrace.h"
 #include "core/ports/StartupEntry.h"
 #include "core/ports/TrayIcon.h"
 #include "core/views/AboutView.h"
@@ -29,6 +30,7 @@ struct Ports {
     TrayIcon& trayIcon;
     MessageDialog& messages;
     Process& process;
+    StartTrace& trace;
 };
 
 // The program's windows as passive views.

@@ -9,13 +9,16 @@ bool Program::start() {
     if (!isOnlyCopy()) {
         return false;
     }
+    ports_.trace.reached("single-instance check");
     seedRandom();
     main_.emplace(ports_, views_, [this] { end(); });
     main_->load();
     if (!main_->startedInTray()) {
         attempt([&] { views_.main.show(); });
+        ports_.trace.reached("window shown");
     }
     main_->pickPromotion();
+    ports_.trace.reached("promotion picked");
     return true;
 }
 

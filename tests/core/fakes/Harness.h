@@ -19,12 +19,13 @@ struct Harness {
     FakeTray tray;
     ScriptedMessages messages;
     FakeProcess process;
+    NoStartTrace trace;
     FakeMainView mainView;
     FakeAboutView aboutView;
     FakeIconStore iconStore;
 
-    Ports ports{store,   clock,        random, dateText, codePage,
-                browser, startupEntry, tray,   messages, process};
+    Ports ports{store,        clock, random,   dateText, codePage, browser,
+                startupEntry, tray,  messages, process,  trace};
     Views views{mainView, aboutView, iconStore};
     Program program{ports, views};
 

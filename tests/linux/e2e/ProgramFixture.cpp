@@ -60,8 +60,8 @@ QMainWindow* ProgramFixture::start(const std::vector<std::string>& arguments) {
         argv_.push_back(argument.data());
     }
     argv_.push_back(nullptr);
-    application_ = std::make_unique<qt::Application>(static_cast<int>(arguments_.size()),
-                                                     argv_.data(), [this] { ended_ = true; });
+    application_ = std::make_unique<qt::Application>(
+        static_cast<int>(arguments_.size()), argv_.data(), [this] { ended_ = true; }, trace_);
     EXPECT_TRUE(application_->start()) << "the program was refused";
     return window();
 }

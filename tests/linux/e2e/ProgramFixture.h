@@ -73,6 +73,7 @@ class ProgramFixture : public testing::Test {
     std::vector<char*> argv_;
     bool ended_ = false;
     std::unique_ptr<QObject> helpers_;
+    NoStartTrace trace_;
     std::unique_ptr<qt::Application> application_;
     std::vector<std::string> boxTexts_;
 };
