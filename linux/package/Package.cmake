@@ -31,7 +31,10 @@ string(CONCAT CORVALLO_DESCRIPTION
   "\n"
   "It can start itself when you log on, straight into the notification area,\n"
   "and reminds you every 14 days to look for an update.")
-string(REPLACE "\n\n" "</p>\n    <p>" CORVALLO_DESCRIPTION_XML "${CORVALLO_DESCRIPTION}")
+# In the metainfo each paragraph is a <p>, its lines indented in the file.
+string(REPLACE "\n\n" "</p><p>" CORVALLO_DESCRIPTION_XML "${CORVALLO_DESCRIPTION}")
+string(REPLACE "\n" "\n      " CORVALLO_DESCRIPTION_XML "${CORVALLO_DESCRIPTION_XML}")
+string(REPLACE "</p><p>" "</p>\n    <p>" CORVALLO_DESCRIPTION_XML "${CORVALLO_DESCRIPTION_XML}")
 
 set(package_source ${CMAKE_CURRENT_LIST_DIR})
 set(package_build ${CMAKE_BINARY_DIR}/linux/package)
