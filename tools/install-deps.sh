@@ -15,6 +15,8 @@ packages=(
   weston qt6-wayland                                     # a Wayland compositor, Qt on Wayland
   libxcb1-dev                                            # the Linux benchmark's window watcher
   locales                                                # the locales the Windows program is tested in
+  dpkg-dev lintian                                       # the .deb: its library dependencies, its check
+  desktop-file-utils appstream                           # checks of the menu entry and the metainfo
 )
 
 missing=()

@@ -4,6 +4,8 @@
 #   resources/tips/tipNN.svg   -> resources/rendered/tipNN.png     (100x125)
 #                              -> resources/rendered/tipNN@2x.png  (200x250)
 #   resources/icon/*.svg       -> resources/rendered/corvallo.ico  (16, 20, 24, 32, 32 in 256 colours, 48, 256)
+#                              -> resources/rendered/corvallo-N.png (N = 16, 22, 24, 32, 48, 256: the
+#                                 Linux icon theme's sizes)
 #   all of the above           -> docs/tips.png                    (contact sheet)
 #
 # The rendered files are committed, so building the program never needs a renderer.
@@ -91,8 +93,10 @@ done
 # 256-colour palette image for displays and shells that ask for one.
 small=$icon_dir/corvallo-small.svg
 large=$icon_dir/corvallo.svg
-for s in 16 20 24; do render "$small" "$s" "$s" "$scratch/icon$s.png"; done
+for s in 16 20 22 24; do render "$small" "$s" "$s" "$scratch/icon$s.png"; done
 for s in 32 48 256; do render "$large" "$s" "$s" "$scratch/icon$s.png"; done
+# The sizes the Linux package installs into the hicolor icon theme, as they are.
+for s in 16 22 24 32 48 256; do cp "$scratch/icon$s.png" "$rendered/corvallo-$s.png"; done
 convert "$scratch/icon32.png" +dither -colors 256 -type PaletteAlpha "$scratch/icon32-8bit.png"
 # The palette image is quantised inside this command: a palette PNG read back from
 # disk arrives as direct colour and would be written at 32 bits per pixel.
@@ -129,4 +133,4 @@ convert -background black "${cells[@]}" -gravity west -splice 28x0 -gravity sout
 convert -background black "$scratch/grid.png" "$scratch/iconrow.png" -append +repage \
   -flatten "${strip_png[@]}" "PNG24:$sheet"
 
-echo "render-resources: wrote ${#captions[@]} tips (1x and 2x), corvallo.ico and docs/tips.png under $out"
+echo "render-resources: wrote ${#captions[@]} tips (1x and 2x), corvallo.ico, corvallo-N.png and docs/tips.png under $out"

@@ -5,7 +5,8 @@
 #   - every rendered file matches a fresh render of its source (so nothing is stale);
 #   - the 30 pictures are all visibly different from one another;
 #   - corvallo.ico holds 16, 20, 24, 32, 48 and 256 px images, one of them a
-#     32x32 8-bit (256-colour palette) image.
+#     32x32 8-bit (256-colour palette) image;
+#   - corvallo-N.png, the Linux icon theme's sizes, are N x N and match a fresh render.
 # Prints one line per failure and a closing "N passed, M failed"; exits non-zero on failure.
 # Exits 77 (reported as skipped by ctest) when the rendering tools are not installed.
 #
@@ -18,6 +19,7 @@ rendered=$src/resources/rendered
 ico=$rendered/corvallo.ico
 sheet=$src/docs/tips.png
 count=30
+icon_sizes="16 22 24 32 48 256"
 
 for tool in g++ rsvg-convert convert compare identify montage od; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -118,6 +120,15 @@ else
     done
   fi
 
+  for size in $icon_sizes; do
+    name=corvallo-$size.png
+    [[ -f $rendered/$name ]] || continue
+    diff=$(pixels_differing "$rendered/$name" "$scratch/resources/rendered/$name" 5%)
+    if within 4 "$diff"; then pass; else
+      fail "$name is stale: $diff pixels differ from a fresh render"
+    fi
+  done
+
   if [[ -f $sheet ]]; then
     diff=$(pixels_differing "$sheet" "$scratch/docs/tips.png" 5%)
     if within 200 "$diff"; then pass; else
@@ -177,6 +188,19 @@ else
     fi
   fi
 fi
+
+for size in $icon_sizes; do
+  file=$rendered/corvallo-$size.png
+  [[ -f $file ]] || { fail "missing corvallo-$size.png"; continue; }
+  got=$(identify -format '%m %wx%h' "$file" 2>/dev/null)
+  if [[ $got != "PNG ${size}x${size}" ]]; then
+    fail "corvallo-$size.png is '$got', expected 'PNG ${size}x${size}'"
+  elif LC_ALL=C grep -qa -e tIME -e tEXt -e zTXt -e iTXt "$file"; then
+    fail "corvallo-$size.png carries timestamp or text metadata"
+  else
+    pass
+  fi
+done
 
 echo "$passed passed, $failed failed"
 ((failed == 0))
