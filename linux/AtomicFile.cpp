@@ -38,6 +38,22 @@ std::optional<std::string> readFileIfPresent(const std::string& path) {
     return content.toStdString();
 }
 
+std::optional<FileStamp> fileStampIfPresent(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0) {
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        throwLastError();
+    }
+    constexpr long long kNsPerSecond = 1'000'000'000;
+    return FileStamp{static_cast<unsigned long long>(status.st_dev),
+                     static_cast<unsigned long long>(status.st_ino),
+                     static_cast<long long>(status.st_size),
+                     status.st_mtim.tv_sec * kNsPerSecond + status.st_mtim.tv_nsec,
+                     status.st_ctim.tv_sec * kNsPerSecond + status.st_ctim.tv_nsec};
+}
+
 // Not QDir::mkpath: it gives new folders the umask's mode rather than 0700
 // and reports a file in the way as EEXIST, not ENOTDIR (tests
 // MissingFileReadsAsAbsentAndWriteMakesPrivateFolders and

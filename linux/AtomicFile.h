@@ -14,6 +14,22 @@ namespace corvallo {
 // throws.
 [[nodiscard]] std::optional<std::string> readFileIfPresent(const std::string& path);
 
+// What changes whenever a file's content may have: the file itself (device
+// and inode, new after an atomic replacement), its size, and its modification
+// and status change times to the nanosecond.
+struct FileStamp {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modifiedNs = 0;
+    long long changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The file's stamp; nothing when it does not exist (ENOENT). Anything else
+// throws.
+[[nodiscard]] std::optional<FileStamp> fileStampIfPresent(const std::string& path);
+
 // Creates `folder` and every missing folder above it with mode 0700. A
 // component that exists but is not a folder throws ENOTDIR.
 void makeFolders(const std::string& folder);

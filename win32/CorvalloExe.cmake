@@ -27,7 +27,7 @@ add_library(corvallo_win32_ui STATIC
   Win32TrayIcon.cpp)
 target_compile_definitions(corvallo_win32_ui PUBLIC ${CORVALLO_WINDOWS_VERSION})
 target_link_libraries(corvallo_win32_ui PUBLIC
-  corvallo_views corvallo_win32_adapters comctl32 uxtheme gdi32 user32 shell32)
+  corvallo_views corvallo_win32_adapters comctl32 uxtheme gdi32 user32)
 
 add_executable(Corvallo WIN32
   main.cpp
@@ -56,7 +56,7 @@ set_source_files_properties(corvallo.rc PROPERTIES OBJECT_DEPENDS
 target_compile_definitions(Corvallo PRIVATE ${CORVALLO_WINDOWS_VERSION})
 target_link_libraries(Corvallo PRIVATE
   corvallo_core corvallo_win32_ui corvallo_win32_adapters
-  comctl32 shell32 ole32 oleaut32 uuid windowscodecs uxtheme gdi32 user32)
+  comctl32 ole32 oleaut32 uuid windowscodecs uxtheme gdi32 user32)
 if(MINGW)
   # wWinMain as the entry point; every library linked in, so that the program
   # needs no DLL beyond those of Windows.

@@ -82,14 +82,27 @@ LayoutControls::LayoutControls(const layout::Window& layout)
     }
 }
 
+bool LayoutControls::isWindow(const layout::Control& control) {
+    switch (control.kind) {
+        case Kind::Shape:
+        case Kind::Line:
+            return false;
+        case Kind::DropDownList:
+            return control.visible;
+        default:
+            return true;
+    }
+}
+
 void LayoutControls::create(HWND root, HINSTANCE instance, UINT dpi, const Options& options) {
     root_ = root;
     dpi_ = dpi;
+    gdi_.releaseFontsExcept(dpi);
     std::fill(handles_.begin(), handles_.end(), nullptr);
     const auto& controls = layout_.controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const layout::Control& control = controls[i];
-        if (control.kind == Kind::Shape || control.kind == Kind::Line) {
+        if (!isWindow(control)) {
             continue;
         }
         const bool startsGroup = control.kind == Kind::OptionButton &&
@@ -101,13 +114,19 @@ void LayoutControls::create(HWND root, HINSTANCE instance, UINT dpi, const Optio
         // A frame holds controls, so the dialog manager's Tab key goes into it.
         const DWORD exStyle = control.kind == Kind::Frame ? WS_EX_CONTROLPARENT : 0;
         const std::wstring caption = toUtf16(control.caption);
+        // Made in its place: moving and sizing each control after it has
+        // been made would cost every one of them a second round of messages.
+        const RECT place = placeOf(i);
         HWND hwnd = CreateWindowExW(
-            exStyle, windowClassOf(control.kind), caption.c_str(), style, 0, 0, 0, 0, parent,
+            exStyle, windowClassOf(control.kind), caption.c_str(), style, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(i))), instance, nullptr);
         handles_[i] = hwnd;
         if (hwnd == nullptr) {
             continue;
         }
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.font(control.font, dpi_)),
+                     FALSE);
         // Visual styles draw the text of group boxes, option buttons and check
         // boxes, and the face of drop-down lists, in the theme's colours and
         // ignore WM_CTLCOLOR*; without a theme they take the layout's colours.
@@ -119,7 +138,6 @@ void LayoutControls::create(HWND root, HINSTANCE instance, UINT dpi, const Optio
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         }
     }
-    applyDpi(dpi);
 }
 
 // The controls keep using their old fonts until WM_SETFONT gives them the
@@ -132,20 +150,28 @@ void LayoutControls::applyDpi(UINT dpi) {
     gdi_.releaseFontsExcept(dpi);
 }
 
-void LayoutControls::placeControl(std::size_t index) {
-    HWND hwnd = handles_[index];
-    if (hwnd == nullptr) {
-        return;
-    }
+RECT LayoutControls::placeOf(std::size_t index) const {
     const layout::Control& control = layout_.controls[index];
     const layout::TwipRect& r = control.rect;
     int height = twipsToPixels(r.height, dpi_);
     if (control.kind == Kind::DropDownList) {
         height *= kDroppedListHeights;
     }
+    const int left = twipsToPixels(r.left, dpi_);
+    const int top = twipsToPixels(r.top, dpi_);
+    return RECT{left, top, left + twipsToPixels(r.width, dpi_), top + height};
+}
+
+void LayoutControls::placeControl(std::size_t index) {
+    HWND hwnd = handles_[index];
+    if (hwnd == nullptr) {
+        return;
+    }
+    const layout::Control& control = layout_.controls[index];
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.font(control.font, dpi_)), FALSE);
-    SetWindowPos(hwnd, nullptr, twipsToPixels(r.left, dpi_), twipsToPixels(r.top, dpi_),
-                 twipsToPixels(r.width, dpi_), height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = placeOf(index);
+    SetWindowPos(hwnd, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 

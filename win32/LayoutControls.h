@@ -19,6 +19,10 @@ namespace corvallo::win32 {
 // places and scales everything at the window's DPI and keeps the window's
 // fonts and brushes (gdi()).
 //
+// A drop-down list the layout never shows is no window either: a combo box
+// costs two windows (its box and its opened list) and a message per item, and
+// the owner keeps such a list's items as data (win32/OffScreenList.h).
+//
 // A control's id is kFirstControlId plus its index in the layout, so that a
 // message's control id or window leads to its layout entry at once.
 class LayoutControls {
@@ -36,7 +40,11 @@ class LayoutControls {
     LayoutControls(const LayoutControls&) = delete;
     LayoutControls& operator=(const LayoutControls&) = delete;
 
-    // Creates every control as a child of `root` (or of its frame), at `dpi`.
+    // Whether create() makes `control` as a window.
+    [[nodiscard]] static bool isWindow(const layout::Control& control);
+
+    // Creates every control as a child of `root` (or of its frame), at `dpi`,
+    // in its place and with its font.
     // A window that is made anew (the About window, at each opening) calls
     // it again; the handles of the window before are forgotten.
     void create(HWND root, HINSTANCE instance, UINT dpi, const Options& options);
@@ -49,9 +57,9 @@ class LayoutControls {
     [[nodiscard]] UINT dpi() const { return dpi_; }
     [[nodiscard]] GdiCache& gdi() { return gdi_; }
 
-    // The control's window; null for shapes, lines and unknown names.
+    // The control's window; null for controls that are no window and unknown names.
     [[nodiscard]] HWND handle(std::string_view name) const;
-    // The window of the control at this layout index; null for shapes and lines.
+    // The window of the control at this layout index; null for one that is no window.
     [[nodiscard]] HWND handleAt(std::size_t index) const { return handles_[index]; }
     // The layout entry of the control with this id or window; null when it is
     // none of ours (the opened list of a drop-down list, for one).
@@ -66,11 +74,13 @@ class LayoutControls {
     [[nodiscard]] static int idOf(std::size_t index) {
         return kFirstControlId + static_cast<int>(index);
     }
+    // The control's place in its parent at the current DPI.
+    [[nodiscard]] RECT placeOf(std::size_t index) const;
     void placeControl(std::size_t index);
 
     const layout::Window& layout_;
     std::unordered_map<std::string_view, std::size_t> indexByName_;
-    std::vector<HWND> handles_;  // by layout index; null for shapes and lines
+    std::vector<HWND> handles_;  // by layout index; null for controls that are no window
     HWND root_ = nullptr;
     UINT dpi_ = 96;
     GdiCache gdi_;

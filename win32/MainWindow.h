@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "win32/IconStoreWindow.h"
 #include "win32/LayoutMenus.h"
 #include "win32/LayoutWindow.h"
+#include "win32/OffScreenList.h"
 #include "win32/TipPictures.h"
 #include "win32/UniqueHandle.h"
 #include "win32/Win32TrayIcon.h"
@@ -109,6 +111,8 @@ class MainWindow final : public MainView, public TrayIconHost, public LayoutWind
     [[nodiscard]] TrayMenuChoice trayMenuChoiceOf(int commandId) const;
     [[nodiscard]] HWND control(std::string_view name) const;
     [[nodiscard]] HWND list(ListId id) const;
+    // The list's data when the layout never shows it (no window); else null.
+    [[nodiscard]] OffScreenList* offScreenList(ListId id) const;
     [[nodiscard]] MainPresenter& presenter() const;
 
     HINSTANCE instance_;
@@ -118,6 +122,8 @@ class MainWindow final : public MainView, public TrayIconHost, public LayoutWind
     LayoutMenus menus_;
     TipPictures pictures_;
     IconHandle storeIcon_;
+    // Lists without a window, found on their first use.
+    mutable std::map<ListId, OffScreenList> offScreenLists_;
     HWND focusBeforeDeactivation_ = nullptr;
     UINT taskbarCreatedMessage_ = 0;
     int tipPicture_ = 0;

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/ports/PlatformError.h"
@@ -37,20 +38,56 @@ HWND MainWindow::list(ListId id) const {
     return control(listName(id));
 }
 
+OffScreenList* MainWindow::offScreenList(ListId id) const {
+    ensureCreated();
+    const std::string_view name = listName(id);
+    if (controls().handle(name) != nullptr) {
+        return nullptr;
+    }
+    const auto& entries = controls().layout().controls;
+    const bool known =
+        std::any_of(entries.begin(), entries.end(),
+                    [&](const layout::Control& entry) { return entry.name == name; });
+    if (!known) {
+        throw std::logic_error("no control " + std::string(name));
+    }
+    return &offScreenLists_[id];
+}
+
+// The box does not redraw while it is filled, and its storage is reserved
+// for all the items at once.
 void MainWindow::fillList(ListId id, const std::vector<std::string>& items) {
+    if (OffScreenList* data = offScreenList(id)) {
+        data->fill(items);
+        return;
+    }
     HWND box = list(id);
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
     SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    std::size_t characters = 0;
+    for (const std::string& item : items) {
+        characters += item.size() + 1;
+    }
+    SendMessageW(box, CB_INITSTORAGE, items.size(), characters * sizeof(wchar_t));
     for (const std::string& item : items) {
         const std::wstring text = toUtf16(item);
         SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
 }
 
 int MainWindow::listCount(ListId id) const {
+    if (const OffScreenList* data = offScreenList(id)) {
+        return data->count();
+    }
     return static_cast<int>(SendMessageW(list(id), CB_GETCOUNT, 0, 0));
 }
 
 std::string MainWindow::listItem(ListId id, int index) const {
+    if (const OffScreenList* data = offScreenList(id)) {
+        return data->item(index);
+    }
     HWND box = list(id);
     const LRESULT length = SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) {
@@ -64,11 +101,18 @@ std::string MainWindow::listItem(ListId id, int index) const {
 }
 
 int MainWindow::listIndex(ListId id) const {
+    if (const OffScreenList* data = offScreenList(id)) {
+        return data->index();
+    }
     return static_cast<int>(SendMessageW(list(id), CB_GETCURSEL, 0, 0));
 }
 
 // CB_SETCURSEL sends no CBN_SELCHANGE, so no handler runs from here.
 void MainWindow::setListIndex(ListId id, int index) {
+    if (OffScreenList* data = offScreenList(id)) {
+        data->setIndex(index);
+        return;
+    }
     const LRESULT result = SendMessageW(list(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (result == CB_ERR && index != -1) {
         throw std::out_of_range("list index");

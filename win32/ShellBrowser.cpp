@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
+#include "win32/Shell.h"
 #include "win32/Utf16.h"
 
 namespace corvallo {
@@ -14,7 +13,7 @@ void ShellBrowser::open(const std::string& address) {
     // scheme and returns without waiting for it. The working folder is the
     // root of C: so that the browser does not keep the program's own folder
     // in use. The result (a fake HINSTANCE, > 32 on success) is not reported.
-    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
+    win32::shell::execute(nullptr, L"open", url.c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
 }
 
 }  // namespace corvallo

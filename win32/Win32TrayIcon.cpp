@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "win32/Shell.h"
 #include "win32/Utf16.h"
 
 namespace corvallo::win32 {
@@ -23,7 +24,7 @@ void Win32TrayIcon::add(const std::string& tooltip) {
 // is; only a failure while no icon is present means the notification area is
 // not there yet.
 void Win32TrayIcon::addNow() {
-    if (Shell_NotifyIconW(NIM_ADD, &data_)) {
+    if (shell::notifyIcon(NIM_ADD, &data_)) {
         present_ = true;
         setRetryTimer(false);
     } else if (!present_) {
@@ -37,7 +38,7 @@ void Win32TrayIcon::remove() {
     remove.cbSize = sizeof remove;
     remove.hWnd = data_.hWnd != nullptr ? data_.hWnd : host_.trayCallbackWindow();
     remove.uID = kIconId;
-    Shell_NotifyIconW(NIM_DELETE, &remove);
+    shell::notifyIcon(NIM_DELETE, &remove);
     present_ = false;
 }
 

@@ -14,8 +14,10 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "TempFolder.h"
@@ -116,6 +118,48 @@ TEST_F(IniSettingsStoreTest, NothingIsCached) {
     EXPECT_EQ(store_.read("Card"), std::optional<std::string>("from elsewhere"));
     store_.write("Minute", "0");
     EXPECT_EQ(fileText(path_), "[Settings]\nCard=from elsewhere\nMinute=0\n");
+}
+
+// A read parses the file again only when its stamp changed since the last
+// parse. Every way another program changes the file is seen by the next
+// read: right after a read, when the kernel may not have moved the file's
+// times yet, and after the file had been left alone for long enough that
+// its parse was kept.
+TEST_F(IniSettingsStoreTest, ChangesByOthersAreSeenByTheNextRead) {
+    fs::create_directories(folder_ / "Corvallo");
+    const auto rewriteInPlace = [&] {
+        const std::string text = "[Settings]\nCard=2\n";
+        const int file = open(path_.c_str(), O_WRONLY | O_TRUNC);
+        ASSERT_GE(file, 0);
+        ASSERT_EQ(::write(file, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+        close(file);
+    };
+    const auto replace = [&] {
+        writeFile(path_ + ".new", "[Settings]\nCard=2\n");
+        fs::rename(path_ + ".new", path_);
+    };
+    struct Case {
+        const char* how;
+        bool leftAlone;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"rewritten in place to the same length, at once", false, rewriteInPlace},
+        {"rewritten in place to the same length, after a while", true, rewriteInPlace},
+        {"replaced by another file, after a while", true, replace},
+    };
+    for (const auto& [how, leftAlone, change] : cases) {
+        SCOPED_TRACE(how);
+        writeFile(path_, "[Settings]\nCard=1\n");
+        if (leftAlone) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        }
+        ASSERT_EQ(store_.read("Card"), std::optional<std::string>("1"));
+        change();
+        EXPECT_EQ(store_.read("Card"), std::optional<std::string>("2"));
+    }
+    fs::remove(path_);
+    EXPECT_EQ(store_.read("Card"), std::nullopt);
 }
 
 TEST_F(IniSettingsStoreTest, ForApplicationUsesTheConfigHome) {

@@ -38,10 +38,6 @@ class LayoutControlsTest : public testing::Test {
     HWND root_ = nullptr;
 };
 
-bool isWindowKind(Kind kind) {
-    return kind != Kind::Shape && kind != Kind::Line;
-}
-
 TEST_F(LayoutControlsTest, EveryControlIsFoundFromItsIdAndItsWindow) {
     const layout::Window& layout = layout::mainWindow();
     LayoutControls controls(layout);
@@ -51,7 +47,7 @@ TEST_F(LayoutControlsTest, EveryControlIsFoundFromItsIdAndItsWindow) {
         SCOPED_TRACE(std::string(entry.name));
         HWND hwnd = controls.handle(entry.name);
         EXPECT_EQ(hwnd, controls.handleAt(i));
-        if (!isWindowKind(entry.kind)) {
+        if (!LayoutControls::isWindow(entry)) {
             EXPECT_EQ(hwnd, nullptr);
             continue;
         }
