@@ -8,8 +8,9 @@ namespace corvallo::win32 {
 
 // The items and the selection of a drop-down list that is never on screen,
 // kept as data instead of in a combo box. It answers the view's calls as a
-// drop-down list combo box does: no selection (-1) after filling, and an
-// index outside the items is refused, except -1, which clears the selection.
+// drop-down list combo box does: no selection (-1) after filling, -1 clears
+// the selection, and an index outside the items is refused. A refused index
+// leaves the selection as it was (combo boxes differ there: some clear it).
 class OffScreenList {
   public:
     void fill(std::vector<std::string> items) {
@@ -26,7 +27,6 @@ class OffScreenList {
     [[nodiscard]] int index() const { return index_; }
     void setIndex(int index) {
         if (index < -1 || index >= count()) {
-            index_ = -1;
             throw std::out_of_range("list index");
         }
         index_ = index;
