@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <optional>
@@ -55,14 +56,56 @@ bool hasVisibleWindow(DWORD processId) {
     return search.found;
 }
 
-double cpuMs(HANDLE process) {
+double ms(FILETIME time) {
+    return static_cast<double>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                               time.dwLowDateTime) /
+           10000.0;
+}
+
+bool underWine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// The processor time of the process's threads that are still running.
+double threadsCpuMs(DWORD processId) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    double total = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != processId) {
+            continue;
+        }
+        const HANDLE thread =
+            OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ThreadID);
+        if (thread == nullptr) {
+            continue;
+        }
+        FILETIME created, exited, kernel, user;
+        if (GetThreadTimes(thread, &created, &exited, &kernel, &user)) {
+            total += ms(kernel) + ms(user);
+        }
+        CloseHandle(thread);
+    }
+    CloseHandle(snapshot);
+    return total;
+}
+
+// Kernel plus user time of the process so far. Wine's GetProcessTimes gives
+// the caller's own times whatever process it is asked about, while its
+// GetThreadTimes reads the asked thread's; so under Wine the times of the
+// process's threads are added up. That misses threads that have already
+// ended, which Windows' own GetProcessTimes counts.
+double cpuMs(const PROCESS_INFORMATION& info) {
+    static const bool wine = underWine();
+    if (wine) {
+        return threadsCpuMs(info.dwProcessId);
+    }
     FILETIME created, exited, kernel, user;
-    GetProcessTimes(process, &created, &exited, &kernel, &user);
-    auto ms = [](FILETIME t) {
-        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) /
-               10000.0;
-    };
+    GetProcessTimes(info.hProcess, &created, &exited, &kernel, &user);
     return ms(kernel) + ms(user);
 }
 
@@ -146,7 +189,7 @@ int wmain(int argc, wchar_t** argv) {
             }
             StartSample sample;
             sample.startMs = started->startMs;
-            sample.startCpuMs = cpuMs(started->info.hProcess);
+            sample.startCpuMs = cpuMs(started->info);
             Sleep(kSettleMs);
             sample.memoryKiB = workingSetKiB(started->info.hProcess);
             stop(started->info);
@@ -179,7 +222,7 @@ int wmain(int argc, wchar_t** argv) {
             Sleep(static_cast<DWORD>(wait));
         }
         for (std::size_t p = 0; p < programs.size(); ++p) {
-            programs[p].idle.push_back({nowMs(), cpuMs(idle[p].info.hProcess)});
+            programs[p].idle.push_back({nowMs(), cpuMs(idle[p].info)});
         }
     }
     for (Started& running : idle) {
