@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Measures the Linux corvallo against the smallest Qt 6 Widgets window program,
 # built in the same run, on an Xvfb display with a notification area (trayer):
-# file size, then as medians over RUNS starts (each with fresh XDG folders)
-# the time until the first window is mapped, the processor time used by then,
-# the resident memory once started and the processor use while idle.
+# file size; over RUNS starts (each with fresh XDG folders), the programs
+# taking turns, the time until the first window is mapped, the processor time
+# used by then and the resident memory a second later, each as median (min-
+# max); then one more start of each, left idle for IDLE_SECONDS, and its
+# processor use. Ends with corvallo's ratios to the minimal program.
 #
 #   bash tools/benchmark-linux.sh [RUNS] [IDLE_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
-idle=${2:-10}
+idle=${2:-60}
 
 bash tools/install-deps.sh
+bash tools/bench/machine.sh
 cmake --preset linux >/dev/null
 cmake --build --preset linux --target corvallo corvallo_minimal_qt_window corvallo_bench_linux \
   >/dev/null
@@ -31,6 +34,6 @@ for pair in "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/
   strip -o "$work/stripped" "${pair#*=}"
   printf '%-10s %10s %10s\n' "${pair%%=*}" "$(stat -c %s "${pair#*=}")" "$(stat -c %s "$work/stripped")"
 done
-echo "== medians of $runs starts under Xvfb, idle CPU over ${idle} s"
+echo "== under Xvfb"
 bash tools/run/xvfb.sh --tray "$build/bench/corvallo_bench_linux" "$runs" "$idle" "$work/seed" \
   "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo"

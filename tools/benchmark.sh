@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Measures Corvallo.exe against the smallest Win32 window program, in the same
-# run and the same Wine prefix: file size, then as medians over RUNS starts
-# the time until the first window is on screen, the memory once started and
-# the processor time used while idle.
+# run and the same Wine prefix: file size; over RUNS starts, the programs
+# taking turns, the time until the first window is on screen, the processor
+# time used by then and the working set a second later, each as median (min-
+# max); then one more start of each, left idle for IDLE_SECONDS, and its
+# processor use. Ends with Corvallo's ratios to the minimal program. Then runs
+# tools/benchmark-linux.sh with the same RUNS and IDLE_SECONDS.
 #
 #   bash tools/benchmark.sh [RUNS] [IDLE_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
-idle=${2:-5}
+idle=${2:-60}
 
 bash tools/install-deps.sh
+bash tools/bench/machine.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Corvallo corvallo_baseline corvallo_bench >/dev/null
 
@@ -31,9 +35,9 @@ done
 echo "== file size (bytes)"
 printf '%-10s %10s\n' baseline "$(stat -c %s "$build/bench/corvallo_baseline.exe")"
 printf '%-10s %10s\n' Corvallo "$(stat -c %s "$build/Corvallo.exe")"
-echo "== medians of $runs starts under Wine, idle CPU over ${idle} s"
+echo "== under Wine"
 bash tools/run/wine-run.sh --prefix "$prefix" "$build/bench/corvallo_bench.exe" "$runs" "$idle" \
   "baseline=Z:$build/bench/corvallo_baseline.exe" "Corvallo=Z:$build/Corvallo.exe"
 
 # The Linux program against the minimal Qt window program, in the same run.
-bash tools/benchmark-linux.sh "$runs"
+bash tools/benchmark-linux.sh "$runs" "$idle"

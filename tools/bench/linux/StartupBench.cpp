@@ -1,8 +1,11 @@
-// Starts each program several times on the current X display and reports, as
-// medians: the time until its first window is mapped, the processor time it
-// used by then, its resident memory once started and the processor time it
-// uses while it sits idle. Every start gets fresh XDG folders, filled from a
-// seed folder. Run under Xvfb by tools/benchmark-linux.sh.
+// Starts each program RUNS times on the current X display, the programs
+// taking turns, and measures each start: the time until its first window is
+// mapped, the processor time used by then and the resident memory a second
+// later. Then it starts each program once more and leaves them all idle
+// together for IDLE_SECONDS, reading their processor time every second. Every
+// start gets fresh XDG folders, filled from a seed folder. The first program
+// is the one the others are compared with. Run under Xvfb by
+// tools/benchmark-linux.sh.
 //
 //   corvallo_bench_linux RUNS IDLE_SECONDS SEED_FOLDER NAME=PATH [NAME=PATH ...]
 #include <signal.h>
@@ -10,7 +13,6 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,25 +24,24 @@
 #include <thread>
 #include <vector>
 
-#include "../Median.h"
+#include "../Report.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-struct Sample {
-    double startMs = 0;
-    double startCpuMs = 0;
-    double residentKiB = 0;
-    double idleCpuPercent = 0;
-};
+using corvallo::bench::IdleReading;
+using corvallo::bench::Measured;
+using corvallo::bench::StartSample;
 
-struct Program {
-    std::string name;
-    std::string path;
-    std::vector<Sample> samples;
-};
+// Long enough for a program to finish what it does right after showing its
+// window (a tray icon, a picture), short enough to keep many starts cheap.
+constexpr auto kSettle = std::chrono::seconds(1);
+
+double nowMs() {
+    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
+}
 
 // User plus system time of the process so far, from /proc/<pid>/stat.
 double cpuMs(pid_t pid) {
@@ -146,51 +147,50 @@ void endProcess(pid_t pid) {
     waitpid(pid, nullptr, 0);
 }
 
-std::optional<Sample> measure(MapWatcher& watcher, const std::string& path, int idleSeconds,
-                              const fs::path& seed) {
+struct Started {
+    pid_t pid = 0;
+    fs::path folder;
+    double startMs = 0;
+};
+
+// Ends the program and removes its folders.
+void stop(const Started& started) {
+    endProcess(started.pid);
+    fs::remove_all(started.folder);
+}
+
+// Starts the program with fresh XDG folders and waits for its first window to
+// be mapped; nothing when it shows no window within 30 s.
+std::optional<Started> start(MapWatcher& watcher, const std::string& path, const fs::path& seed) {
     char folderName[] = "/tmp/corvallo-bench.XXXXXX";
     if (mkdtemp(folderName) == nullptr) {
         return std::nullopt;
     }
-    const fs::path folder = folderName;
-    fs::create_directory(folder / "config");
-    fs::create_directory(folder / "runtime");
-    fs::permissions(folder / "runtime", fs::perms::owner_all, fs::perm_options::replace);
-    fs::copy(seed, folder / "config", fs::copy_options::recursive);
+    Started started;
+    started.folder = folderName;
+    fs::create_directory(started.folder / "config");
+    fs::create_directory(started.folder / "runtime");
+    fs::permissions(started.folder / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+    fs::copy(seed, started.folder / "config", fs::copy_options::recursive);
 
-    const Clock::time_point start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", (folder / "runtime").c_str(), 1);
+    const Clock::time_point begin = Clock::now();
+    started.pid = fork();
+    if (started.pid == 0) {
+        setenv("XDG_CONFIG_HOME", (started.folder / "config").c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", (started.folder / "runtime").c_str(), 1);
         execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::optional<Sample> sample;
-    if (pid > 0 && watcher.waitForWindowOf(pid, std::chrono::seconds(30))) {
-        sample.emplace();
-        sample->startMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-        sample->startCpuMs = cpuMs(pid);
-        std::this_thread::sleep_for(std::chrono::seconds(1));
-        sample->residentKiB = residentKiB(pid);
-        const double cpuBefore = cpuMs(pid);
-        std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
-        sample->idleCpuPercent = 100 * (cpuMs(pid) - cpuBefore) / (idleSeconds * 1000.0);
+    if (started.pid < 0) {
+        fs::remove_all(started.folder);
+        return std::nullopt;
     }
-    if (pid > 0) {
-        endProcess(pid);
+    if (!watcher.waitForWindowOf(started.pid, std::chrono::seconds(30))) {
+        stop(started);
+        return std::nullopt;
     }
-    fs::remove_all(folder);
-    return sample;
-}
-
-template <class Field>
-double median(const std::vector<Sample>& samples, Field field) {
-    std::vector<double> values;
-    for (const Sample& sample : samples) {
-        values.push_back(sample.*field);
-    }
-    return corvallo::bench::median(std::move(values));
+    started.startMs = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+    return started;
 }
 
 }  // namespace
@@ -204,33 +204,64 @@ int main(int argc, char** argv) {
     const int runs = std::atoi(argv[1]);
     const int idleSeconds = std::atoi(argv[2]);
     const fs::path seed = argv[3];
-    std::vector<Program> programs;
+    std::vector<Measured> programs;
+    std::vector<std::string> paths;
     for (int i = 4; i < argc; ++i) {
         const std::string argument = argv[i];
         const auto equals = argument.find('=');
-        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}});
+        programs.push_back({argument.substr(0, equals), {}, {}});
+        paths.push_back(argument.substr(equals + 1));
     }
     MapWatcher watcher;
+
     // The programs take turns, so that a slow phase of the machine falls on
     // all of them alike.
     for (int run = 0; run < runs; ++run) {
-        for (Program& program : programs) {
-            const std::optional<Sample> sample = measure(watcher, program.path, idleSeconds, seed);
-            if (!sample) {
-                std::fprintf(stderr, "%s did not show a window\n", program.name.c_str());
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const std::optional<Started> started = start(watcher, paths[p], seed);
+            if (!started) {
+                std::fprintf(stderr, "%s did not show a window\n", programs[p].name.c_str());
                 return 1;
             }
-            program.samples.push_back(*sample);
+            StartSample sample;
+            sample.startMs = started->startMs;
+            sample.startCpuMs = cpuMs(started->pid);
+            std::this_thread::sleep_for(kSettle);
+            sample.memoryKiB = residentKiB(started->pid);
+            stop(*started);
+            programs[p].starts.push_back(sample);
         }
     }
-    std::printf("%-10s %5s %12s %13s %13s %11s\n", "program", "runs", "start-up ms", "start CPU ms",
-                "resident KiB", "idle CPU %");
-    for (const Program& program : programs) {
-        std::printf("%-10s %5d %12.0f %13.0f %13.0f %11.3f\n", program.name.c_str(), runs,
-                    median(program.samples, &Sample::startMs),
-                    median(program.samples, &Sample::startCpuMs),
-                    median(program.samples, &Sample::residentKiB),
-                    median(program.samples, &Sample::idleCpuPercent));
+
+    // One long quiet period for all of them at once, instead of one per start:
+    // a program that wakes now and then uses a few milliseconds a minute,
+    // which a period of a few seconds cannot tell from nothing.
+    std::vector<Started> idle;
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        const std::optional<Started> started = start(watcher, paths[p], seed);
+        if (!started) {
+            std::fprintf(stderr, "%s did not show a window\n", programs[p].name.c_str());
+            for (const Started& running : idle) {
+                stop(running);
+            }
+            return 1;
+        }
+        idle.push_back(*started);
     }
+    std::this_thread::sleep_for(kSettle);
+    const Clock::time_point begin = Clock::now();
+    for (int second = 0; second <= idleSeconds; ++second) {
+        // Waiting for each second's mark, not a second after the last
+        // reading, keeps the period IDLE_SECONDS long.
+        std::this_thread::sleep_until(begin + std::chrono::seconds(second));
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            programs[p].idle.push_back({nowMs(), cpuMs(idle[p].pid)});
+        }
+    }
+    for (const Started& running : idle) {
+        stop(running);
+    }
+
+    corvallo::bench::printReport(programs, "resident KiB");
     return 0;
 }
