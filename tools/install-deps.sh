@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest libgtest-dev          # core and its tests
   g++-mingw-w64-x86-64-posix                             # the Windows cross build
+  libstb-dev                                             # the Windows program's PNG decoder (stb_image)
   clang libclang-rt-14-dev                               # the fuzz targets (clang 14, libFuzzer)
   wine wine64 xvfb x11-utils xdotool                     # running the Windows program and its tests
   faketime                                               # a moved clock for the Windows program's fault tests

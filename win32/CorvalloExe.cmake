@@ -24,6 +24,7 @@ add_library(corvallo_win32_ui STATIC
   LayoutControls.cpp
   LayoutMenus.cpp
   LayoutPainter.cpp
+  PictureScaling.cpp
   Win32TrayIcon.cpp)
 target_compile_definitions(corvallo_win32_ui PUBLIC ${CORVALLO_WINDOWS_VERSION})
 target_link_libraries(corvallo_win32_ui PUBLIC
@@ -36,6 +37,7 @@ add_executable(Corvallo WIN32
   MainWindow.cpp
   MainWindowCommands.cpp
   MainWindowView.cpp
+  PngDecoder.cpp
   StartTraceFile.cpp
   TipPictures.cpp
   corvallo.rc)
@@ -54,9 +56,15 @@ set_source_files_properties(corvallo.rc PROPERTIES OBJECT_DEPENDS
   "${CORVALLO_EMBEDDED_FILES};${CORVALLO_GENERATED_DIR}/corvallo.manifest;${CORVALLO_GENERATED_DIR}/version.h;${CMAKE_CURRENT_LIST_DIR}/resource.h")
 
 target_compile_definitions(Corvallo PRIVATE ${CORVALLO_WINDOWS_VERSION})
+# The PNG decoder, stb_image, from Debian's libstb-dev: a header that holds
+# the whole decoder. Only its own folder is added, so that the cross build
+# sees none of the host's other headers.
+find_path(CORVALLO_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH
+  REQUIRED)
+target_include_directories(Corvallo SYSTEM PRIVATE ${CORVALLO_STB_INCLUDE_DIR})
 target_link_libraries(Corvallo PRIVATE
   corvallo_core corvallo_win32_ui corvallo_win32_adapters
-  comctl32 ole32 oleaut32 uuid windowscodecs uxtheme gdi32 user32)
+  comctl32 ole32 oleaut32 uxtheme gdi32 user32)
 if(MINGW)
   # wWinMain as the entry point; every library linked in, so that the program
   # needs no DLL beyond those of Windows.

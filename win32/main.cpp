@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "core/app/Program.h"
 #include "core/model/SeededRandom.h"
@@ -23,22 +22,6 @@
 #include "win32/Win32TrayIcon.h"
 
 namespace {
-
-// COM for the picture decoder (WIC) and ShellExecute, on this one thread.
-class ComApartment {
-  public:
-    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (ok_) {
-            CoUninitialize();
-        }
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-  private:
-    bool ok_;
-};
 
 // The start ends when the main window has painted and the queue has run dry
 // for the first time: the window is then on screen and waiting for the user.
@@ -86,7 +69,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     StartTraceLog trace(win32::openStartTraceFile(), win32::millisecondsSinceProcessStart);
     trace.reached("wWinMain");
-    ComApartment com;
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
 
