@@ -315,9 +315,12 @@ TEST_F(Installer, UninstallRemovesTheProgramAndItsStartUpEntryAndTheSettingsOnly
     const struct {
         const wchar_t* arguments;
         bool settingsKept;
+        // A copy runs during the removal: it must be closed before the
+        // settings go, or it would write them again as it ends.
+        bool running;
     } cases[] = {
-        {L"", true},
-        {L" /REMOVESETTINGS", false},
+        {L"", true, false},
+        {L" /REMOVESETTINGS", false, true},
     };
     for (const auto& removal : cases) {
         SCOPED_TRACE(narrow(removal.arguments));
@@ -331,8 +334,16 @@ TEST_F(Installer, UninstallRemovesTheProgramAndItsStartUpEntryAndTheSettingsOnly
         const BYTE enabled[12] = {2};
         RegSetKeyValueW(HKEY_CURRENT_USER, kStartupApprovedKey, L"Corvallo", REG_BINARY, enabled,
                         sizeof enabled);
+        std::optional<RunningProgram> program;
+        if (removal.running) {
+            program.emplace(installedProgram());
+            ASSERT_NE(program->mainWindow(), nullptr);
+        }
 
         ASSERT_TRUE(uninstall(removal.arguments)) << "the Uninstall key stayed";
+        if (program) {
+            EXPECT_TRUE(program->hasEnded());
+        }
         EXPECT_FALSE(exists(installFolder())) << contents(installFolder());
         EXPECT_FALSE(exists(shortcut()));
         EXPECT_FALSE(valueExists(Registry::kRunKey, L"Corvallo"));
