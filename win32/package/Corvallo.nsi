@@ -19,8 +19,8 @@
 ; and leaves the installed files as they were.
 
 Unicode true
-; 64-bit, like the program; a 32-bit installer would also be redirected to
-; the 32-bit view of the registry.
+; 64-bit, like the program it installs (and the tests' Wine runs 64-bit
+; programs only).
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
@@ -66,6 +66,7 @@ VIAddVersionKey LegalCopyright "Copyright (c) ${PUBLISHER}, MIT licence"
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Corvallo's settings (the display time and the start-up choices) are kept for a later installation unless you tick the box below."
+!define MUI_COMPONENTSPAGE_NODESC
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 

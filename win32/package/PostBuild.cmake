@@ -23,8 +23,9 @@ include(${CPACK_CORVALLO_SCRIPTS_DIR}/BuildInstaller.cmake)
 message(STATUS "CPack: - installer: ${OUTFILE} generated.")
 
 # The values the manifest templates use.
+# winget's repository writes the hash in capitals, Scoop's in small letters.
 file(SHA256 ${OUTFILE} INSTALLER_SHA256)
-string(TOUPPER ${INSTALLER_SHA256} INSTALLER_SHA256)
+string(TOUPPER ${INSTALLER_SHA256} INSTALLER_SHA256_CAPITALS)
 set(INSTALLER_URL ${CPACK_CORVALLO_DOWNLOAD_URL}/${installer_name})
 
 set(templates ${CPACK_CORVALLO_SCRIPTS_DIR}/manifests)
