@@ -9,6 +9,7 @@ packages=(
   libstb-dev                                             # the Windows program's PNG decoder (stb_image)
   clang libclang-rt-14-dev                               # the fuzz targets (clang 14, libFuzzer)
   wine wine64 xvfb x11-utils xdotool                     # running the Windows program and its tests
+  nsis python3-yaml                                      # the Windows installer, its manifests' check
   faketime                                               # a moved clock for the Windows program's fault tests
   librsvg2-bin imagemagick fonts-dejavu-core             # pictures and their check
   qt6-base-dev trayer                                    # the Linux program, a tray host for its tests
