@@ -63,8 +63,10 @@ Qt::Alignment alignmentFor(layout::Align align) {
 }
 
 QLabel* makeLabel(QLabel* label, const layout::Control& control) {
-    label->setText(labelText(control.caption));
+    // Plain text before the text arrives: a label that is still in its
+    // automatic format lays its text out as a rich text document first.
     label->setTextFormat(Qt::PlainText);
+    label->setText(labelText(control.caption));
     label->setWordWrap(true);
     label->setAlignment(alignmentFor(control.align));
     return label;

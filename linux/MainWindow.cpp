@@ -16,9 +16,9 @@
 #include "core/app/Steps.h"
 #include "core/views/ControlNames.h"
 #include "core/views/Routes.h"
+#include "linux/DeferredPicture.h"
 #include "linux/IconStoreWindow.h"
 #include "linux/MainMenus.h"
-#include "linux/TipPixmaps.h"
 #include "linux/WindowSystem.h"
 
 namespace corvallo::qt {
@@ -224,8 +224,11 @@ void MainWindow::setSettingsPicture(int tipIndex) {
 
 void MainWindow::showPicture(std::string_view box, int tipIndex) {
     ensureCreated();
-    auto* picture = widgets_.get<QLabel>(box);
-    picture->setPixmap(tipPixmap(tipIndex, picture->size(), picture->devicePixelRatioF()));
+    auto& picture = box == names::kTipPicture ? tipPicture_ : settingsPicture_;
+    if (picture == nullptr) {
+        picture = new DeferredPicture(*widgets_.get<QLabel>(box));
+    }
+    picture->show(tipIndex);
 }
 
 void MainWindow::setTipText(const std::string& text) {

@@ -22,6 +22,8 @@ class Program;
 
 namespace corvallo::qt {
 
+class DeferredPicture;
+
 class IconStoreWindow;
 
 // The top-level window itself: the close box asks the owner instead of closing.
@@ -115,6 +117,9 @@ class MainWindow final : public MainView {
     QTimer dailyTimer_;
     TaskBarFallback taskBarFallback_;
     QIcon icon_;
+    // Owned by their picture labels; made on first use.
+    DeferredPicture* tipPicture_ = nullptr;
+    DeferredPicture* settingsPicture_ = nullptr;
     // The choice that popupTrayMenu() returns in place of opening the popup.
     std::optional<TrayMenuChoice> trayMenuChoice_;
     bool minimizedWhileHidden_ = false;
