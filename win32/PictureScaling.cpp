@@ -54,6 +54,11 @@ Pixels scaledByArea(const Pixels& source, int width, int height) {
     if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) {
         throw std::invalid_argument("empty picture");
     }
+    // At its own size a picture is used as it is, with no buffer for the
+    // sums: that is every picture at 100 % and 200 %.
+    if (width == source.width && height == source.height) {
+        return source;
+    }
     const int channels = source.channels;
     const auto across = spans(source.width, width);
     const auto down = spans(source.height, height);
