@@ -12,6 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
 idle=${2:-60}
+before=${3:-}  # another checkout, measured as "before" (see tools/benchmark.sh)
 
 bash tools/install-deps.sh
 bash tools/bench/machine.sh
@@ -20,6 +21,12 @@ cmake --build --preset linux --target corvallo corvallo_minimal_qt_window corval
   >/dev/null
 
 build=$PWD/build/linux
+before_programs=()
+if [[ -n $before ]]; then
+  before=$(realpath "$before")
+  (cd "$before" && cmake --preset linux >/dev/null && cmake --build --preset linux --target corvallo >/dev/null)
+  before_programs=("before=$before/build/linux/linux/corvallo")
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A later run's settings, copied into every start's fresh config folder, so
@@ -30,10 +37,12 @@ printf '[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=16\n' >"$work/seed/corvallo
 # The build keeps debug information; the stripped size is what an installed
 # package holds.
 echo "== file size (bytes): as built, stripped"
-for pair in "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo"; do
+for pair in "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo" \
+  "${before_programs[@]}"; do
   strip -o "$work/stripped" "${pair#*=}"
   printf '%-10s %10s %10s\n' "${pair%%=*}" "$(stat -c %s "${pair#*=}")" "$(stat -c %s "$work/stripped")"
 done
 echo "== under Xvfb"
 bash tools/run/xvfb.sh --tray "$build/bench/corvallo_bench_linux" "$runs" "$idle" "$work/seed" \
-  "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo"
+  "baseline=$build/bench/corvallo_minimal_qt_window" "corvallo=$build/linux/corvallo" \
+  "${before_programs[@]}"

@@ -7,16 +7,28 @@
 # processor use. Ends with Corvallo's ratios to the minimal program. Then runs
 # tools/benchmark-linux.sh with the same RUNS and IDLE_SECONDS.
 #
-#   bash tools/benchmark.sh [RUNS] [IDLE_SECONDS]
+#   bash tools/benchmark.sh [RUNS] [IDLE_SECONDS] [BEFORE]
+#
+# BEFORE names another checkout of the project (an older commit, in a git
+# worktree): its programs are built there and measured in the same run as a
+# third program, "before", so that a change is measured against what it
+# changed, on the same machine at the same time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
 idle=${2:-60}
+before=${3:-}
 
 bash tools/install-deps.sh
 bash tools/bench/machine.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Corvallo corvallo_baseline corvallo_bench >/dev/null
+before_programs=()
+if [[ -n $before ]]; then
+  before=$(realpath "$before")
+  (cd "$before" && cmake --preset windows >/dev/null && cmake --build --preset windows --target Corvallo >/dev/null)
+  before_programs=("before=Z:$before/build/windows/Corvallo.exe")
+fi
 
 build=$PWD/build/windows
 prefix=$build/wineprefix-bench
@@ -35,9 +47,13 @@ done
 echo "== file size (bytes)"
 printf '%-10s %10s\n' baseline "$(stat -c %s "$build/bench/corvallo_baseline.exe")"
 printf '%-10s %10s\n' Corvallo "$(stat -c %s "$build/Corvallo.exe")"
+if [[ -n $before ]]; then
+  printf '%-10s %10s\n' before "$(stat -c %s "$before/build/windows/Corvallo.exe")"
+fi
 echo "== under Wine"
 bash tools/run/wine-run.sh --prefix "$prefix" "$build/bench/corvallo_bench.exe" "$runs" "$idle" \
-  "baseline=Z:$build/bench/corvallo_baseline.exe" "Corvallo=Z:$build/Corvallo.exe"
+  "baseline=Z:$build/bench/corvallo_baseline.exe" "Corvallo=Z:$build/Corvallo.exe" \
+  "${before_programs[@]}"
 
 # The Linux program against the minimal Qt window program, in the same run.
-bash tools/benchmark-linux.sh "$runs" "$idle"
+bash tools/benchmark-linux.sh "$runs" "$idle" "$before"
