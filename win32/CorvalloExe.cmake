@@ -21,9 +21,11 @@ set(CORVALLO_WINDOWS_VERSION _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 add_library(corvallo_win32_ui STATIC
   Dpi.cpp
   GdiCache.cpp
+  HighContrast.cpp
   LayoutControls.cpp
   LayoutMenus.cpp
   LayoutPainter.cpp
+  LinkKeys.cpp
   Win32TrayIcon.cpp)
 target_compile_definitions(corvallo_win32_ui PUBLIC ${CORVALLO_WINDOWS_VERSION})
 target_link_libraries(corvallo_win32_ui PUBLIC

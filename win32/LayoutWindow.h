@@ -71,6 +71,10 @@ class LayoutWindow : public BaseWindow<Derived> {
                     return TRUE;
                 }
                 break;
+            case WM_SETTINGCHANGE:
+            case WM_SYSCOLORCHANGE:
+                onSystemColoursChanged();
+                break;
             default:
                 break;
         }
@@ -102,6 +106,14 @@ class LayoutWindow : public BaseWindow<Derived> {
     }
 
     LRESULT onCustomDraw(const NMCUSTOMDRAW& draw) { return painter_.customDraw(draw); }
+
+    // High contrast turned on or off, or other system colours: the window and
+    // every control are painted again at once in the colours that now apply.
+    void onSystemColoursChanged() {
+        painter_.refreshSystemColours();
+        RedrawWindow(this->window(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
 
     // A link's DefWindowProc asks its parents first (a frame passes it on to
     // the window), so this sees the control under the mouse in wParam.

@@ -1,6 +1,7 @@
 #include "Driver.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <cstdlib>
@@ -345,6 +346,112 @@ void Registry::clearSettings() {
 
 void Registry::removeRunValue() {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Corvallo");
+}
+
+HWND layoutControl(HWND window, const layout::Window& layout, std::string_view name) {
+    constexpr int kFirstControlId = 1000;
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        if (layout.controls[i].name != name) {
+            continue;
+        }
+        for (HWND child : descendants(window)) {
+            if (GetDlgCtrlID(child) == kFirstControlId + static_cast<int>(i)) {
+                return child;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::string layoutName(HWND window, const layout::Window& layout, HWND control) {
+    for (const layout::Control& entry : layout.controls) {
+        if (control != nullptr && layoutControl(window, layout, entry.name) == control) {
+            return std::string(entry.name);
+        }
+    }
+    return {};
+}
+
+HWND focusedWindow(HWND window) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui)) {
+        return nullptr;
+    }
+    return gui.hwndFocus;
+}
+
+bool bringToForeground(HWND window) {
+    return waitFor(
+        [&] {
+            SetForegroundWindow(window);
+            return GetForegroundWindow() == window;
+        },
+        std::chrono::milliseconds(3000));
+}
+
+void pressKeys(HWND window, std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        inputs.push_back(input);
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(*key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // A message sent to the window returns once its thread has worked
+    // through the input before it.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    Sleep(100);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+}
+
+AccessibleInfo accessibleOf(HWND control) {
+    AccessibleInfo info;
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible))) ||
+        accessible == nullptr) {
+        return info;
+    }
+    info.found = true;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
+        info.name = name;
+        SysFreeString(name);
+    }
+    VARIANT role{};
+    if (SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4) {
+        info.role = role.lVal;
+    }
+    VARIANT state{};
+    if (SUCCEEDED(accessible->get_accState(self, &state)) && state.vt == VT_I4) {
+        info.state = state.lVal;
+    }
+    accessible->Release();
+    return info;
+}
+
+COLORREF pixelAt(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
 }
 
 void saveScreenshot(HWND window, const std::wstring& path) {
