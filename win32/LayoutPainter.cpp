@@ -27,7 +27,8 @@ COLORREF toColorRef(const layout::Colour& colour, COLORREF seeThrough) {
 
 }  // namespace
 
-LayoutPainter::LayoutPainter(LayoutControls& controls) : controls_(controls) {
+LayoutPainter::LayoutPainter(LayoutControls& controls, HighContrastQuery highContrast)
+    : controls_(controls), highContrast_(highContrast != nullptr ? highContrast : &highContrastOn) {
     const auto& all = controls.layout().controls;
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (all[i].kind == Kind::Shape || all[i].kind == Kind::Line) {
@@ -38,7 +39,7 @@ LayoutPainter::LayoutPainter(LayoutControls& controls) : controls_(controls) {
 }
 
 void LayoutPainter::refreshSystemColours() {
-    systemColours_ = highContrastOn();
+    systemColours_ = highContrast_();
 }
 
 COLORREF LayoutPainter::backgroundColour() const {

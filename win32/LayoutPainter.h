@@ -19,8 +19,12 @@ namespace corvallo::win32 {
 // check boxes. A container is the window itself or one of its frames.
 class LayoutPainter {
   public:
+    // Asks whether high contrast is on; highContrastOn() (HighContrast.h)
+    // unless a test asks its own question.
+    using HighContrastQuery = bool (*)();
+
     // `controls` must outlive this object.
-    explicit LayoutPainter(LayoutControls& controls);
+    explicit LayoutPainter(LayoutControls& controls, HighContrastQuery highContrast = nullptr);
     LayoutPainter(const LayoutPainter&) = delete;
     LayoutPainter& operator=(const LayoutPainter&) = delete;
 
@@ -59,6 +63,7 @@ class LayoutPainter {
     void paintDisabledChoice(HWND hwnd, const layout::Control& control, HDC dc);
 
     LayoutControls& controls_;
+    HighContrastQuery highContrast_;
     bool systemColours_ = false;
     // The shapes and lines of each container, by the container's name (empty
     // for the window itself), as layout indexes.

@@ -26,8 +26,12 @@ namespace corvallo::win32 {
 template <class Derived>
 class LayoutWindow : public BaseWindow<Derived> {
   protected:
-    // `layout` must outlive the window object.
-    explicit LayoutWindow(const layout::Window& layout) : controls_(layout), painter_(controls_) {}
+    // `layout` must outlive the window object. Wine has no high-contrast
+    // setting (SPI_SETHIGHCONTRAST fails there), so a test can give its own
+    // `highContrast` question to the same painting code.
+    explicit LayoutWindow(const layout::Window& layout,
+                          LayoutPainter::HighContrastQuery highContrast = nullptr)
+        : controls_(layout), painter_(controls_, highContrast) {}
     ~LayoutWindow() = default;
 
     // Creates the layout's controls in the window at `dpi`.

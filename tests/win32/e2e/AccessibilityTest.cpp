@@ -260,5 +260,55 @@ TEST_F(Accessibility, OptionButtonsCheckBoxLinksAndAccessKeysWorkByKeyboard) {
     answerMessageBox(box, IDNO);
 }
 
+// What a screen reader reads. Wine's Active Accessibility gives every
+// standard control the generic role "client" and no checked state, so only
+// the names are compared here; the roles Windows derives from the control
+// classes are listed in docs/accessibility.md.
+TEST_F(Accessibility, ScreenReaderNamesComeFromTheCaptionsAndTheTip) {
+    HWND main = start();
+    ASSERT_NE(main, nullptr);
+    const std::wstring tip = windowText(layoutControl(main, mainLayout(), "lblCardDesc"));
+    ASSERT_FALSE(tip.empty());
+    const std::pair<const char*, std::wstring> expected[] = {
+        {"Label61",
+         L"Join our feng shui discussion board, the friendliest place online to share ideas "
+         L"and ask questions. Click here to visit it!"},
+        {"picCard", tip},
+        {"picCard2", tip},
+        {"lblCardDesc", tip},
+        {"cmdSettings", L"Settings"},
+        {"optRun", L"Run at start-up"},
+        {"optDontRun", L"Don't run at start-up"},
+        {"chkSysTray", L"Start at system tray"},
+        {"cmdCalculateMoonPhase", L"Show Corvallo Tip"},
+        {"cmdExit", L"Exit"},
+        {"lblFullBrand",
+         L"Home Business Opportunity. Start your own Internet business and make money online. "
+         L"Get this software fully branded for your website. Click here for more details."},
+    };
+    for (const auto& [name, accessibleName] : expected) {
+        SCOPED_TRACE(name);
+        const AccessibleInfo info = accessibleOf(layoutControl(main, mainLayout(), name));
+        ASSERT_TRUE(info.found);
+        EXPECT_EQ(info.name, accessibleName);
+    }
+}
+
+// Windows names a list after the static text right before it in the
+// z-order: each time list's caption must be made just before the list.
+TEST_F(Accessibility, EachTimeListComesRightAfterItsCaption) {
+    HWND main = start();
+    ASSERT_NE(main, nullptr);
+    const std::pair<const char*, const wchar_t*> lists[] = {
+        {"cboHour", L"Hour"}, {"cboMinute", L"Minute"}, {"cboSecond", L"Second"}};
+    for (const auto& [list, caption] : lists) {
+        SCOPED_TRACE(list);
+        HWND before = GetWindow(layoutControl(main, mainLayout(), list), GW_HWNDPREV);
+        ASSERT_NE(before, nullptr);
+        EXPECT_EQ(className(before), L"Static");
+        EXPECT_EQ(windowText(before), caption);
+    }
+}
+
 }  // namespace
 }  // namespace corvallo::e2e

@@ -419,8 +419,10 @@ void pressKeys(HWND window, std::initializer_list<WORD> keys) {
 AccessibleInfo accessibleOf(HWND control) {
     AccessibleInfo info;
     IAccessible* accessible = nullptr;
+    // __uuidof rather than the IID_IAccessible of MinGW's import library,
+    // whose data is not the interface's id when linked statically.
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible,
+                                          __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&accessible))) ||
         accessible == nullptr) {
         return info;
