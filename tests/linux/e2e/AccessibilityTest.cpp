@@ -245,11 +245,16 @@ TEST_F(Accessibility, HighContrastPaletteRepaintsInTheDesktopsColoursAndBack) {
 }
 
 // Every caption fits its control: measured with the control's font against
-// the room the control gives its text. Scaling the whole window (Qt's scale
-// factor) keeps these proportions, so one size proves the others.
+// the room the control gives its text. ctest runs it at Qt's scale factors
+// 1.5 and 2 as well (QT_SCALE_FACTOR), each with a screenshot for review.
 TEST_F(Accessibility, EveryCaptionFitsItsControl) {
     QMainWindow* main = startShown();
     ASSERT_NE(main, nullptr);
+    const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
+    if (!scale.isEmpty()) {
+        EXPECT_DOUBLE_EQ(main->devicePixelRatioF(), scale.toDouble());
+        saveScreenshot(main, "main-scale-" + scale.toStdString() + ".png");
+    }
     for (const layout::Control& entry : layout::mainWindow().controls) {
         if (entry.caption.empty() || !entry.visible) {
             continue;
