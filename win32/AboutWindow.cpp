@@ -7,6 +7,7 @@
 #include "core/views/ControlNames.h"
 #include "core/views/Routes.h"
 #include "win32/Dpi.h"
+#include "win32/LinkRole.h"
 #include "win32/Utf16.h"
 #include "win32/resource.h"
 
@@ -123,6 +124,7 @@ void AboutWindow::onCreate() {
     const UINT dpi = dpiForWindow(window());
     createControls(instance_, dpi,
                    {.defaultButton = names::kAboutOkButton, .iconPicture = names::kAboutIcon});
+    attempt([&] { annotateLinks(controls()); });
     applyDpi(dpi, POINT{0, 0}, true);
 }
 

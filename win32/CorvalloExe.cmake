@@ -35,6 +35,7 @@ add_executable(Corvallo WIN32
   main.cpp
   AboutWindow.cpp
   IconStoreWindow.cpp
+  LinkRole.cpp
   MainWindow.cpp
   MainWindowCommands.cpp
   MainWindowView.cpp
@@ -57,7 +58,7 @@ set_source_files_properties(corvallo.rc PROPERTIES OBJECT_DEPENDS
 target_compile_definitions(Corvallo PRIVATE ${CORVALLO_WINDOWS_VERSION})
 target_link_libraries(Corvallo PRIVATE
   corvallo_core corvallo_win32_ui corvallo_win32_adapters
-  comctl32 shell32 ole32 oleaut32 uuid windowscodecs uxtheme gdi32 user32)
+  comctl32 shell32 ole32 oleacc oleaut32 uuid windowscodecs uxtheme gdi32 user32)
 if(MINGW)
   # wWinMain as the entry point; every library linked in, so that the program
   # needs no DLL beyond those of Windows.

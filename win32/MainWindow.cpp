@@ -10,6 +10,7 @@
 #include "core/ports/PlatformError.h"
 #include "core/views/ControlNames.h"
 #include "win32/Dpi.h"
+#include "win32/LinkRole.h"
 #include "win32/Utf16.h"
 #include "win32/resource.h"
 
@@ -132,6 +133,7 @@ LRESULT MainWindow::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void MainWindow::onCreate() {
     const UINT dpi = dpiForWindow(window());
     createControls(instance_, dpi, {});
+    attempt([&] { annotateLinks(controls()); });
     createMenus();
     // The shell broadcasts this message to top-level windows when it has
     // created the task bar, after Explorer restarted.
