@@ -17,6 +17,7 @@
 #include "core/views/MainLayout.h"
 #include "win32/Dpi.h"
 #include "win32/GdiCache.h"
+#include "win32/MenuCommands.h"
 #include "win32/Utf16.h"
 
 namespace corvallo::e2e {
@@ -382,9 +383,30 @@ SIZE neededFor(const layout::Control& control, UINT dpi, int width, win32::GdiCa
     return needed;
 }
 
-// At 150 % and 200 % every caption of the main window still fits its
-// control; screenshots of both for review.
-TEST_F(Accessibility, EveryCaptionFitsItsControlAt150And200Percent) {
+// Checks that each shown control's caption fits it; returns how many were
+// measured.
+int expectCaptionsFit(HWND window, const layout::Window& layout, UINT dpi, win32::GdiCache& fonts) {
+    int measured = 0;
+    for (const layout::Control& control : layout.controls) {
+        if (control.caption.empty() || !control.visible) {
+            continue;
+        }
+        SCOPED_TRACE(std::string(control.name));
+        HWND handle = layoutControl(window, layout, control.name);
+        EXPECT_NE(handle, nullptr);
+        RECT room{};
+        GetClientRect(handle, &room);
+        const SIZE needed = neededFor(control, dpi, room.right, fonts);
+        EXPECT_LE(needed.cx, room.right);
+        EXPECT_LE(needed.cy, room.bottom);
+        ++measured;
+    }
+    return measured;
+}
+
+// At 150 % and 200 % every caption of both windows still fits its control;
+// screenshots of the main window at both for review.
+TEST_F(Accessibility, EveryCaptionFitsItsControlInBothWindowsAt150And200Percent) {
     for (const auto& [dpi, shot] :
          {std::pair{144u, L"main-150.bmp"}, std::pair{192u, L"main-200.bmp"}}) {
         SCOPED_TRACE(dpi);
@@ -396,22 +418,19 @@ TEST_F(Accessibility, EveryCaptionFitsItsControlAt150And200Percent) {
         ASSERT_EQ(client.right, win32::twipsToPixels(mainLayout().clientWidth, dpi))
             << "the program did not start at " << dpi << " dpi";
         win32::GdiCache fonts;
-        int measured = 0;
-        for (const layout::Control& control : mainLayout().controls) {
-            if (control.caption.empty() || !control.visible) {
-                continue;
+        EXPECT_GE(expectCaptionsFit(main, mainLayout(), dpi, fonts), 15);
+        // The About window, opened from its menu item, closed as by its close box.
+        const auto& menus = mainLayout().menus;
+        for (std::size_t i = 0; i < menus.size(); ++i) {
+            if (menus[i].name == "mnuAbout") {
+                chooseMenuItem(main, win32::menuCommandId(i));
             }
-            SCOPED_TRACE(std::string(control.name));
-            HWND window = layoutControl(main, mainLayout(), control.name);
-            ASSERT_NE(window, nullptr);
-            RECT room{};
-            GetClientRect(window, &room);
-            const SIZE needed = neededFor(control, dpi, room.right, fonts);
-            EXPECT_LE(needed.cx, room.right);
-            EXPECT_LE(needed.cy, room.bottom);
-            ++measured;
         }
-        EXPECT_GE(measured, 15);
+        HWND about = aboutWindow(main);
+        ASSERT_NE(about, nullptr);
+        EXPECT_GE(expectCaptionsFit(about, layout::aboutWindow(), dpi, fonts), 5);
+        PostMessageW(about, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(waitFor([&] { return !IsWindow(about); }));
         const std::wstring path = programPath();
         const std::wstring shots = path.substr(0, path.find_last_of(L'\\')) + L"\\screenshots";
         CreateDirectoryW(shots.c_str(), nullptr);
