@@ -151,7 +151,7 @@ TEST(HighContrastPainting, SwitchesToTheSystemColoursAndBackAtOnce) {
     EXPECT_EQ(countOf(contrast, red), 0);
     EXPECT_EQ(countOf(contrast, darkRed), 0);
     EXPECT_GT(countOf(contrast, GetSysColor(COLOR_WINDOWTEXT)), 0);
-    if (const std::wstring path = screenshotPath(L"high-contrast-main.bmp"); !path.empty()) {
+    if (const std::wstring path = screenshotPath(L"high-contrast-main.png"); !path.empty()) {
         e2e::saveScreenshot(window, path);
     }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 #include <shellapi.h>
+#include <wincodec.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -456,17 +457,62 @@ COLORREF pixelAt(HWND window, POINT client) {
     return colour;
 }
 
+namespace {
+
+// Writes top-down 24-bit BGR rows as a PNG file through WIC.
+void writePng(const void* bits, int width, int height, UINT rowBytes, const std::wstring& path) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapEncoder* encoder = nullptr;
+    IWICBitmapFrameEncode* frame = nullptr;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    const bool written =
+        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+        SUCCEEDED(frame->Initialize(nullptr)) &&
+        SUCCEEDED(frame->SetSize(static_cast<UINT>(width), static_cast<UINT>(height))) &&
+        SUCCEEDED(frame->SetPixelFormat(&format)) &&
+        SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), rowBytes,
+                                     rowBytes * static_cast<UINT>(height),
+                                     static_cast<BYTE*>(const_cast<void*>(bits)))) &&
+        SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+    for (IUnknown* object : std::initializer_list<IUnknown*>{frame, encoder, stream, factory}) {
+        if (object != nullptr) {
+            object->Release();
+        }
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    if (!written) {
+        throw std::runtime_error("cannot write the screenshot");
+    }
+}
+
+}  // namespace
+
 void saveScreenshot(HWND window, const std::wstring& path) {
+    // The part of the window that is on the screen.
     RECT rect{};
     GetWindowRect(window, &rect);
+    const RECT screenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&rect, &rect, &screenRect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    // A PNG is written top-down, a BMP bottom-up.
+    const bool png = path.ends_with(L".png");
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biHeight = png ? -height : height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
@@ -477,6 +523,14 @@ void saveScreenshot(HWND window, const std::wstring& path) {
     GdiFlush();
     const DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
     const DWORD imageBytes = rowBytes * height;
+    if (png) {
+        writePng(bits, width, height, rowBytes, path);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        return;
+    }
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);

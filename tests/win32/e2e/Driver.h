@@ -139,7 +139,8 @@ struct AccessibleInfo {
 // The colour of one pixel of the screen, at a point of `window`'s client area.
 [[nodiscard]] COLORREF pixelAt(HWND window, POINT client);
 
-// Saves the screen area of a window as a 24-bit BMP file.
+// Saves the screen area of a window as a 24-bit BMP file, or a PNG file
+// when the path ends in ".png".
 void saveScreenshot(HWND window, const std::wstring& path);
 
 }  // namespace corvallo::e2e
