@@ -236,8 +236,13 @@ QWidget* LayoutWidgets::make(const layout::Control& control, QWidget* parent) co
             link->setFocusPolicy(Qt::TabFocus);
             return makeLabel(link, control);
         }
-        case layout::Kind::Button:
-            return new QPushButton(caption, parent);
+        case layout::Kind::Button: {
+            auto* button = new QPushButton(caption, parent);
+            // Enter presses the focused button, as Space does; outside a
+            // dialog a push button takes Enter only when it is auto-default.
+            button->setAutoDefault(true);
+            return button;
+        }
         case layout::Kind::DropDownList: {
             auto* list = new QComboBox(parent);
             list->setEditable(false);

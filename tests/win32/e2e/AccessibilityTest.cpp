@@ -177,11 +177,13 @@ TEST_F(Accessibility, TabAndShiftTabFollowTheReadingOrderOfBothPanels) {
     expectFocusWalk(main, mainLayout(), {VK_SHIFT, VK_TAB},
                     {promotion, "cmdExit", "cmdSettings", "Label61"});
 
-    // Alt+S presses "&Settings"; the focus goes with the button to the
-    // settings panel's first list, and its controls take the tip panel's
-    // place in the order. The option buttons are one stop (the selected
-    // one); the check box is disabled while "Don't run" is chosen.
-    pressKeys(main, {VK_MENU, 'S'});
+    // Enter presses the focused "&Settings"; the focus goes to the settings
+    // panel's first list, and its controls take the tip panel's place in the
+    // order. The option buttons are one stop (the selected one); the check
+    // box is disabled while "Don't run" is chosen.
+    pressKeys(main, {VK_TAB});
+    ASSERT_EQ(focusIn(main, mainLayout()), "cmdSettings");
+    pressKeys(main, {VK_RETURN});
     HWND hourList = layoutControl(main, mainLayout(), "cboHour");
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(hourList) != FALSE; }));
     EXPECT_EQ(focusIn(main, mainLayout()), "cboHour");
