@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <stdexcept>
 
 #include "core/model/TipCatalogue.h"
@@ -9,7 +10,12 @@
 
 namespace corvallo::qt {
 
+// Until its first picture is painted, the label holds a blank one of its
+// size, so that it is a picture from the start to screen readers as well.
 DeferredPicture::DeferredPicture(QLabel& label) : QObject(&label), label_(label) {
+    QPixmap blank(label.size());
+    blank.fill(Qt::transparent);
+    label.setPixmap(blank);
     label.installEventFilter(this);
 }
 

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,12 +15,28 @@
 #include <stdexcept>
 #include <string>
 
+#include "linux/HighContrast.h"
+#include "linux/LinkAccessible.h"
+
 namespace corvallo::qt {
 namespace {
 
+// In high contrast every widget takes the application palette as it is
+// (an empty palette sets no role, so all are inherited), except that links
+// show their text in the palette's link colour.
+void applySystemColours(QWidget* widget, const layout::Control& control) {
+    QPalette palette;
+    if (control.kind == layout::Kind::Link) {
+        const QColor link = QApplication::palette().color(QPalette::Link);
+        palette.setColor(QPalette::WindowText, link);
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(false);
+}
+
 // Foreground and background of one widget. Qt takes text colours from
 // different palette roles per kind of widget, so all of them are set.
-void applyColours(QWidget* widget, const layout::Control& control) {
+void applyLayoutColours(QWidget* widget, const layout::Control& control) {
     if (control.kind == layout::Kind::Button) {
         // Push buttons keep the desktop's own colours, not the black of the
         // panel around them (a palette is otherwise inherited from the parent).
@@ -102,6 +119,41 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     }
     QLabel::keyPressEvent(event);
 }
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+namespace {
+
+// Repaints a layout's widgets in the colours that apply when the desktop's
+// palette changes (high contrast turned on or off). The application itself
+// hears of the change; it goes with the root widget.
+class PaletteFollower final : public QObject {
+  public:
+    PaletteFollower(QWidget* root, LayoutWidgets& widgets) : QObject(root), widgets_(widgets) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            widgets_.applyColours(isHighContrast(QApplication::palette()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    LayoutWidgets& widgets_;
+};
+
+}  // namespace
 
 void connectClick(QWidget* widget, std::function<void()> handler) {
     if (auto* link = dynamic_cast<LinkLabel*>(widget)) {
@@ -186,8 +238,13 @@ QWidget* LayoutWidgets::make(const layout::Control& control, QWidget* parent) co
             link->setFocusPolicy(Qt::TabFocus);
             return makeLabel(link, control);
         }
-        case layout::Kind::Button:
-            return new QPushButton(caption, parent);
+        case layout::Kind::Button: {
+            auto* button = new QPushButton(caption, parent);
+            // Enter presses the focused button, as Space does; outside a
+            // dialog a push button takes Enter only when it is auto-default.
+            button->setAutoDefault(true);
+            return button;
+        }
         case layout::Kind::DropDownList: {
             auto* list = new QComboBox(parent);
             list->setEditable(false);
@@ -210,13 +267,16 @@ QWidget* LayoutWidgets::make(const layout::Control& control, QWidget* parent) co
 }
 
 void LayoutWidgets::create(QWidget* root) {
+    installLinkAccessibility();
+    root_ = root;
     widgets_.clear();
-    for (const layout::Control& control : layout_.controls) {
+    const auto& controls = layout_.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const layout::Control& control = controls[i];
         QWidget* parent = control.parent.empty() ? root : widget(control.parent);
         QWidget* made = make(control, parent);
         made->setObjectName(toQString(control.name));
         made->setFont(fontFor(control.font));
-        applyColours(made, control);
         QRect rect = pixelRect(control.rect);
         if (control.kind == layout::Kind::Line) {
             rect.setHeight(control.borderWidth);
@@ -230,7 +290,34 @@ void LayoutWidgets::create(QWidget* root) {
         if (!control.caption.empty()) {
             made->setAccessibleName(labelText(control.caption));
         }
+        // A list is named after its caption, the label made right before it.
+        if (control.kind == layout::Kind::DropDownList && i > 0 &&
+            controls[i - 1].kind == layout::Kind::Label &&
+            controls[i - 1].parent == control.parent) {
+            auto* caption = static_cast<QLabel*>(widgets_.back());
+            caption->setBuddy(made);
+            made->setAccessibleName(caption->text());
+        }
         widgets_.push_back(made);
+    }
+    applyColours(isHighContrast(QApplication::palette()));
+    new PaletteFollower(root, *this);
+}
+
+void LayoutWidgets::applyColours(bool highContrast) {
+    if (highContrast) {
+        root_->setPalette(QPalette());
+    } else {
+        QPalette palette = root_->palette();
+        palette.setColor(QPalette::Window, colourFor(layout_.background));
+        root_->setPalette(palette);
+    }
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        if (highContrast) {
+            applySystemColours(widgets_[i], layout_.controls[i]);
+        } else {
+            applyLayoutColours(widgets_[i], layout_.controls[i]);
+        }
     }
 }
 

@@ -23,6 +23,9 @@ class LinkLabel final : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A dotted frame in the text's colour while the link has the focus: a
+    // label draws none of its own.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A check box that code can grey (the third state) but that a click only
@@ -61,8 +64,14 @@ class LayoutWidgets {
     explicit LayoutWidgets(const layout::Window& layout) : layout_(layout) {}
 
     // Makes every control as a child of `root` or of its frame, in layout
-    // order, which is also the tab order. `root` takes ownership.
+    // order, which is also the tab order. `root` takes ownership. Each list
+    // is named (for screen readers) after the label made right before it.
+    // The widgets take the layout's colours, or the desktop's while its
+    // palette is a high-contrast one, and follow a change of that palette.
     void create(QWidget* root);
+
+    // The layout's colours, or with `highContrast` the application palette's.
+    void applyColours(bool highContrast);
 
     // The widget of that control; throws std::logic_error for an unknown name
     // or before create().
@@ -78,6 +87,7 @@ class LayoutWidgets {
     [[nodiscard]] QWidget* make(const layout::Control& control, QWidget* parent) const;
 
     const layout::Window& layout_;
+    QWidget* root_ = nullptr;
     std::vector<QWidget*> widgets_;  // by layout index
 };
 

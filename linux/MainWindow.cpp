@@ -233,7 +233,12 @@ void MainWindow::showPicture(std::string_view box, int tipIndex) {
 
 void MainWindow::setTipText(const std::string& text) {
     ensureCreated();
-    widgets_.get<QLabel>(names::kTipText)->setText(QString::fromStdString(text));
+    const QString tip = QString::fromStdString(text);
+    widgets_.get<QLabel>(names::kTipText)->setText(tip);
+    // The pictures show the tip: screen readers name them by its text.
+    for (const std::string_view picture : {names::kTipPicture, names::kSettingsPicture}) {
+        widgets_.widget(picture)->setAccessibleName(tip);
+    }
 }
 
 // The panels are shown and hidden rather than only restacked, so that a

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "win32/Dpi.h"
+#include "win32/LinkKeys.h"
 #include "win32/Utf16.h"
 
 namespace corvallo::win32 {
@@ -55,7 +56,8 @@ DWORD styleOf(const layout::Control& control, bool startsGroup, bool isDefault, 
         case Kind::Link:
             // SS_NOTIFY: a static control reports clicks (STN_CLICKED) only with it,
             // and only then does it take part in hit-testing for the hand cursor.
-            return style | SS_NOTIFY |
+            // WS_TABSTOP puts it in the Tab order; makeKeyboardLink does the rest.
+            return style | SS_NOTIFY | WS_TABSTOP | WS_GROUP |
                    (control.align == layout::Align::Centre ? SS_CENTER : SS_LEFT);
         default:
             // Without SS_NOPREFIX "&&" shows as a single "&".
@@ -136,6 +138,9 @@ void LayoutControls::create(HWND root, HINSTANCE instance, UINT dpi, const Optio
         }
         if (control.checked) {
             SendMessageW(hwnd, BM_SETCHECK, BST_CHECKED, 0);
+        }
+        if (control.kind == Kind::Link) {
+            makeKeyboardLink(hwnd);
         }
     }
 }

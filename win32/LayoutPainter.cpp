@@ -4,6 +4,7 @@
 #include <string>
 
 #include "win32/Dpi.h"
+#include "win32/HighContrast.h"
 #include "win32/UniqueHandle.h"
 #include "win32/Utf16.h"
 
@@ -26,17 +27,39 @@ COLORREF toColorRef(const layout::Colour& colour, COLORREF seeThrough) {
 
 }  // namespace
 
-LayoutPainter::LayoutPainter(LayoutControls& controls) : controls_(controls) {
+LayoutPainter::LayoutPainter(LayoutControls& controls, HighContrastQuery highContrast)
+    : controls_(controls), highContrast_(highContrast != nullptr ? highContrast : &highContrastOn) {
     const auto& all = controls.layout().controls;
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (all[i].kind == Kind::Shape || all[i].kind == Kind::Line) {
             outlines_[all[i].parent].push_back(i);
         }
     }
+    refreshSystemColours();
+}
+
+void LayoutPainter::refreshSystemColours() {
+    systemColours_ = highContrast_();
 }
 
 COLORREF LayoutPainter::backgroundColour() const {
+    if (systemColours_) {
+        return GetSysColor(COLOR_WINDOW);
+    }
     return toColorRef(controls_.layout().background, RGB(0, 0, 0));
+}
+
+// In high contrast, links take the system's link colour and every other text
+// and line the window-text colour, on the window colour.
+COLORREF LayoutPainter::foregroundOf(const layout::Control& control) const {
+    if (systemColours_) {
+        return GetSysColor(control.kind == Kind::Link ? COLOR_HOTLIGHT : COLOR_WINDOWTEXT);
+    }
+    return colourOf(control.foreground);
+}
+
+COLORREF LayoutPainter::backgroundOf(const layout::Control& control) const {
+    return systemColours_ ? GetSysColor(COLOR_WINDOW) : colourOf(control.background);
 }
 
 // See-through colours show the window background.
@@ -81,10 +104,16 @@ HBRUSH LayoutPainter::colourControl(HDC dc, HWND control) {
     const layout::Control* found = controls_.controlOf(control);
     // Not one of ours: the opened list of a drop-down list, which takes the
     // lists' colours.
-    const layout::Colour foreground = found ? found->foreground : layout::kDarkRed;
-    const layout::Colour background = found ? found->background : layout::kBlack;
-    const COLORREF back = colourOf(background);
-    SetTextColor(dc, colourOf(foreground));
+    static const layout::Control openedList = [] {
+        layout::Control list;
+        list.kind = Kind::DropDownList;
+        list.foreground = layout::kDarkRed;
+        list.background = layout::kBlack;
+        return list;
+    }();
+    const layout::Control& colours = found ? *found : openedList;
+    const COLORREF back = backgroundOf(colours);
+    SetTextColor(dc, foregroundOf(colours));
     SetBkColor(dc, back);
     return controls_.gdi().brush(back);
 }
@@ -109,10 +138,10 @@ void LayoutPainter::paintFrame(HWND frame, const layout::Control& control, HDC d
         RECT text{margin, 0, margin, metrics.tmHeight};
         DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
         text.right += 2;
-        FillRect(dc, &text, controls_.gdi().brush(colourOf(control.background)));
+        FillRect(dc, &text, controls_.gdi().brush(backgroundOf(control)));
         OffsetRect(&text, 1, 0);
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, colourOf(control.foreground));
+        SetTextColor(dc, foregroundOf(control));
         DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE);
     }
     SelectObject(dc, oldFont);
@@ -127,7 +156,7 @@ void LayoutPainter::paintOutlines(std::string_view container, HDC dc) {
     for (const std::size_t index : found->second) {
         const layout::Control& control = controls_.layout().controls[index];
         const PenHandle pen(CreatePen(PS_INSIDEFRAME, scaleFrom96(control.borderWidth, dpi),
-                                      colourOf(control.foreground)));
+                                      foregroundOf(control)));
         HGDIOBJ oldPen = SelectObject(dc, pen.get());
         HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
         const layout::TwipRect& r = control.rect;
@@ -170,7 +199,7 @@ void LayoutPainter::paintDisabledChoice(HWND hwnd, const layout::Control& contro
     const int saved = SaveDC(dc);
     RECT client;
     GetClientRect(hwnd, &client);
-    FillRect(dc, &client, controls_.gdi().brush(colourOf(control.background)));
+    FillRect(dc, &client, controls_.gdi().brush(backgroundOf(control)));
     SelectObject(dc, controls_.gdi().font(control.font, dpi));
 
     // The box's size and the gap after it follow the classic button: 12

@@ -19,8 +19,12 @@ namespace corvallo::win32 {
 // check boxes. A container is the window itself or one of its frames.
 class LayoutPainter {
   public:
+    // Asks whether high contrast is on; highContrastOn() (HighContrast.h)
+    // unless a test asks its own question.
+    using HighContrastQuery = bool (*)();
+
     // `controls` must outlive this object.
-    explicit LayoutPainter(LayoutControls& controls);
+    explicit LayoutPainter(LayoutControls& controls, HighContrastQuery highContrast = nullptr);
     LayoutPainter(const LayoutPainter&) = delete;
     LayoutPainter& operator=(const LayoutPainter&) = delete;
 
@@ -36,6 +40,13 @@ class LayoutPainter {
     // device context and returns the brush for its background.
     [[nodiscard]] HBRUSH colourControl(HDC dc, HWND control);
 
+    // Reads the high-contrast setting again (WM_SETTINGCHANGE,
+    // WM_SYSCOLORCHANGE). While it is on, everything is painted in the system's
+    // window, text and link colours instead of the layout's; pictures and
+    // push buttons, which the system draws, are as always.
+    void refreshSystemColours();
+    [[nodiscard]] bool systemColours() const { return systemColours_; }
+
     // WM_NOTIFY with NM_CUSTOMDRAW from a button: draws disabled option
     // buttons and check boxes itself and returns CDRF_SKIPDEFAULT for them;
     // CDRF_DODEFAULT for everything else.
@@ -44,11 +55,16 @@ class LayoutPainter {
   private:
     [[nodiscard]] COLORREF colourOf(const layout::Colour& colour) const;
     [[nodiscard]] COLORREF backgroundColour() const;
+    // A control's text or lines, and its background, in either set of colours.
+    [[nodiscard]] COLORREF foregroundOf(const layout::Control& control) const;
+    [[nodiscard]] COLORREF backgroundOf(const layout::Control& control) const;
     void paintFrame(HWND frame, const layout::Control& control, HDC dc);
     void paintOutlines(std::string_view container, HDC dc);
     void paintDisabledChoice(HWND hwnd, const layout::Control& control, HDC dc);
 
     LayoutControls& controls_;
+    HighContrastQuery highContrast_;
+    bool systemColours_ = false;
     // The shapes and lines of each container, by the container's name (empty
     // for the window itself), as layout indexes.
     std::unordered_map<std::string_view, std::vector<std::size_t>> outlines_;

@@ -26,8 +26,12 @@ namespace corvallo::win32 {
 template <class Derived>
 class LayoutWindow : public BaseWindow<Derived> {
   protected:
-    // `layout` must outlive the window object.
-    explicit LayoutWindow(const layout::Window& layout) : controls_(layout), painter_(controls_) {}
+    // `layout` must outlive the window object. Wine has no high-contrast
+    // setting (SPI_SETHIGHCONTRAST fails there), so a test can give its own
+    // `highContrast` question to the same painting code.
+    explicit LayoutWindow(const layout::Window& layout,
+                          LayoutPainter::HighContrastQuery highContrast = nullptr)
+        : controls_(layout), painter_(controls_, highContrast) {}
     ~LayoutWindow() = default;
 
     // Creates the layout's controls in the window at `dpi`.
@@ -71,6 +75,10 @@ class LayoutWindow : public BaseWindow<Derived> {
                     return TRUE;
                 }
                 break;
+            case WM_SETTINGCHANGE:
+            case WM_SYSCOLORCHANGE:
+                onSystemColoursChanged();
+                break;
             default:
                 break;
         }
@@ -102,6 +110,14 @@ class LayoutWindow : public BaseWindow<Derived> {
     }
 
     LRESULT onCustomDraw(const NMCUSTOMDRAW& draw) { return painter_.customDraw(draw); }
+
+    // High contrast turned on or off, or other system colours: the window and
+    // every control are painted again at once in the colours that now apply.
+    void onSystemColoursChanged() {
+        painter_.refreshSystemColours();
+        RedrawWindow(this->window(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
 
     // A link's DefWindowProc asks its parents first (a frame passes it on to
     // the window), so this sees the control under the mouse in wParam.

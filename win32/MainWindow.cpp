@@ -96,6 +96,8 @@ LRESULT MainWindow::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             onCommand(wParam, lParam);
             return 0;
+        case DM_GETDEFID:
+            return onGetDefaultButton();
         case WM_TIMER:
             onTimer(static_cast<UINT_PTR>(wParam));
             return 0;
@@ -182,6 +184,20 @@ void MainWindow::onActivate(WPARAM wParam) {
     if (focus != nullptr) {
         SetFocus(focus);
     }
+}
+
+// IsDialogMessage asks which button Enter presses. On Windows only a
+// dialog's own procedure makes the focused push button the default one; this
+// window is no dialog, so it names the focused push button itself, and Enter
+// presses it as Space does. (Wine presses the focused button either way, so
+// its tests pass without this answer.)
+LRESULT MainWindow::onGetDefaultButton() const {
+    HWND focus = GetFocus();
+    const layout::Control* control = controls().controlOf(focus);
+    if (control == nullptr || control->kind != layout::Kind::Button) {
+        return 0;
+    }
+    return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
 }
 
 void MainWindow::onTimer(UINT_PTR id) {

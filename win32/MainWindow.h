@@ -84,6 +84,7 @@ class MainWindow final : public MainView, public TrayIconHost, public LayoutWind
     void onCreate();
     void onDestroy();
     void onActivate(WPARAM wParam);
+    [[nodiscard]] LRESULT onGetDefaultButton() const;
     void onTimer(UINT_PTR id);
     void onDpiChanged(UINT dpi, const RECT& suggested);
     [[nodiscard]] bool onSystemCommand(WPARAM command);

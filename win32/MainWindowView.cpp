@@ -16,11 +16,12 @@
 namespace corvallo::win32 {
 namespace {
 
-// Shows one of two stacked windows and hides the other; the one shown also
-// goes to the top of the z-order among its siblings.
+// Shows one of two stacked windows and hides the other. The z-order stays
+// as the controls were made: it is also the Tab order, which follows the
+// reading order, and the hidden one covers nothing.
 void showOneOf(HWND shown, HWND hidden) {
-    SetWindowPos(shown, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     ShowWindow(hidden, SW_HIDE);
+    ShowWindow(shown, SW_SHOW);
 }
 
 }  // namespace
@@ -190,6 +191,13 @@ void MainWindow::showPicture(std::string_view box, int tipIndex) {
 void MainWindow::setTipText(const std::string& text) {
     const std::wstring wide = toUtf16(text);
     SetWindowTextW(control(names::kTipText), wide.c_str());
+    // The pictures show the tip, so the tip's text is their accessible name,
+    // which screen readers take from the window text. A picture static keeps
+    // no text of its own (Wine's drops WM_SETTEXT for SS_BITMAP), so the text
+    // goes to the window itself through DefWindowProc; nothing draws it.
+    for (const std::string_view picture : {names::kTipPicture, names::kSettingsPicture}) {
+        DefWindowProcW(control(picture), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
 }
 
 // The panels are shown and hidden rather than only restacked: the frames

@@ -1,6 +1,6 @@
 #include "win32/Shell.h"
 
-#include <objbase.h>
+#include "win32/Apartment.h"
 
 namespace corvallo::win32::shell {
 namespace {
@@ -25,14 +25,10 @@ Function* function(const char* name) {
 
 }  // namespace
 
-// ShellExecute may hand the address to a handler that is a COM object, so
-// the calling thread (the program's only one) joins a single-threaded
-// apartment first, once, and stays in it until the process ends. Should the
-// thread already be in another kind of apartment, ShellExecute works in that.
+// ShellExecute may hand the address to a handler that is a COM object.
 HINSTANCE execute(HWND window, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
                   const wchar_t* folder, int show) {
-    [[maybe_unused]] static const HRESULT apartment =
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    joinApartment();
     static auto* const shellExecute = function<decltype(ShellExecuteW)>("ShellExecuteW");
     if (shellExecute == nullptr) {
         return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
