@@ -80,7 +80,7 @@ void MainWindow::fillList(ListId id, const std::vector<std::string>& items) {
 
 int MainWindow::listCount(ListId id) const {
     if (const OffScreenList* data = offScreenList(id)) {
-        return data->count();
+        return data->itemCount();
     }
     return static_cast<int>(SendMessageW(list(id), CB_GETCOUNT, 0, 0));
 }

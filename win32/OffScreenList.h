@@ -17,16 +17,16 @@ class OffScreenList {
         items_ = std::move(items);
         index_ = -1;
     }
-    [[nodiscard]] int count() const { return static_cast<int>(items_.size()); }
+    [[nodiscard]] int itemCount() const { return static_cast<int>(items_.size()); }
     [[nodiscard]] const std::string& item(int index) const {
-        if (index < 0 || index >= count()) {
+        if (index < 0 || index >= itemCount()) {
             throw std::out_of_range("list item");
         }
         return items_[static_cast<std::size_t>(index)];
     }
     [[nodiscard]] int index() const { return index_; }
     void setIndex(int index) {
-        if (index < -1 || index >= count()) {
+        if (index < -1 || index >= itemCount()) {
             throw std::out_of_range("list index");
         }
         index_ = index;

@@ -32,10 +32,17 @@ std::optional<std::string> RegistrySettingsStore::read(std::string_view key) con
     // RRF_NOEXPAND is needed as well, because without it a REG_EXPAND_SZ is
     // expanded and then passes as a REG_SZ.
     const DWORD flags = RRF_RT_REG_SZ | RRF_NOEXPAND;
-    DWORD size = 0;
+    // Settings are short: one call with room for this many characters reads
+    // nearly every value, which matters for the display time the program
+    // reads once a second. A longer value is measured and read again.
+    constexpr std::size_t kShortValue = 128;
+    std::vector<wchar_t> buffer(kShortValue, L'\0');
+    DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
     LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, keyPath_.c_str(), name.c_str(), flags, nullptr,
-                                  nullptr, &size);
-    std::vector<wchar_t> buffer;
+                                  buffer.data(), &size);
+    if (status == ERROR_SUCCESS) {
+        return win32::toUtf8(std::wstring(buffer.data()));
+    }
     // The value may grow between measuring and reading (another program
     // writes it); ERROR_MORE_DATA then gives the new size and we try again.
     while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {

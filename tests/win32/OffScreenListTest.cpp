@@ -48,7 +48,7 @@ TEST(OffScreenListTest, AnswersAsADropDownListComboBox) {
     }
     OffScreenList list;
     list.fill(items);
-    EXPECT_EQ(list.count(), static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0)));
+    EXPECT_EQ(list.itemCount(), static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0)));
     EXPECT_EQ(list.index(), static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0)));
     EXPECT_EQ(list.item(2), "1903");
     EXPECT_THROW((void)list.item(3), std::out_of_range);
