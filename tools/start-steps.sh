@@ -90,12 +90,34 @@ for name in names:
             times.setdefault((name, step), []).append(float(ms))
 # Steps in the order of the time they are reached, whichever program has them.
 steps.sort(key=lambda step: min(statistics.median(t) for (n, s), t in times.items() if s == step))
+# Each step's own time: from the step the same start reached before it.
+own = {}
+for name in names:
+    for run in range(1, runs + 1):
+        path = work / f"{name}.{run}"
+        if not path.exists():
+            continue
+        previous = None
+        for line in path.read_text().splitlines():
+            ms, step = line.split(None, 1)
+            if previous is not None:
+                own.setdefault((name, step), []).append(float(ms) - previous)
+            previous = float(ms)
 print(f"medians of {runs} starts, ms since the process started: median (min-max)")
 print(f"{'step':28}" + "".join(f"{n:>24}" for n in names))
 for step in steps:
     cells = []
     for name in names:
         t = times.get((name, step))
+        cells.append(f"{statistics.median(t):.1f} ({min(t):.0f}-{max(t):.0f})" if t else "-")
+    print(f"{step:28}" + "".join(f"{c:>24}" for c in cells))
+print()
+print("the same starts, each step's own time: ms since the step before it, median (min-max)")
+print(f"{'step':28}" + "".join(f"{n:>24}" for n in names))
+for step in steps:
+    cells = []
+    for name in names:
+        t = own.get((name, step))
         cells.append(f"{statistics.median(t):.1f} ({min(t):.0f}-{max(t):.0f})" if t else "-")
     print(f"{step:28}" + "".join(f"{c:>24}" for c in cells))
 PY
