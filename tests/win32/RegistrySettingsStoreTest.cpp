@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,51 @@ TEST_F(RegistrySettingsStoreTest, ValueWrittenElsewhereIsSeenAtOnce) {
     store_.write("Tip", "mine");
     test::writeRawValue(settingsPath_, L"Tip", REG_SZ, test::stringBytes(L"theirs"));
     EXPECT_EQ(store_.read("Tip"), std::optional<std::string>("theirs"));
+}
+
+// The store keeps what it read until the registry reports a change to the
+// key; every change another program makes after a read is seen by the next.
+TEST_F(RegistrySettingsStoreTest, ChangesElsewhereAfterAReadAreSeenByTheNext) {
+    const auto deleteValue = [&] {
+        ASSERT_EQ(RegDeleteKeyValueW(HKEY_CURRENT_USER, settingsPath_.c_str(), L"Hour"),
+                  ERROR_SUCCESS);
+    };
+    const auto deleteKey = [&] {
+        ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, settingsPath_.c_str()), ERROR_SUCCESS);
+    };
+    struct Case {
+        const char* how;
+        std::function<void()> change;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {"value replaced",
+         [&] { test::writeRawValue(settingsPath_, L"Hour", REG_SZ, test::stringBytes(L"9")); },
+         "9"},
+        {"other value added, this one replaced",
+         [&] {
+             test::writeRawValue(settingsPath_, L"Minute", REG_SZ, test::stringBytes(L"5"));
+             test::writeRawValue(settingsPath_, L"Hour", REG_SZ, test::stringBytes(L"9"));
+         },
+         "9"},
+        {"value deleted", deleteValue, std::nullopt},
+        {"key deleted", deleteKey, std::nullopt},
+        {"key deleted and made anew",
+         [&] {
+             deleteKey();
+             test::writeRawValue(settingsPath_, L"Hour", REG_SZ, test::stringBytes(L"9"));
+         },
+         "9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        store_.write("Hour", "7");
+        ASSERT_EQ(store_.read("Hour"), std::optional<std::string>("7"));
+        ASSERT_EQ(store_.read("Hour"), std::optional<std::string>("7"));
+        c.change();
+        EXPECT_EQ(store_.read("Hour"), c.expected);
+        EXPECT_EQ(store_.read("Hour"), c.expected);
+    }
 }
 
 TEST_F(RegistrySettingsStoreTest, KeysAreCaseInsensitive) {

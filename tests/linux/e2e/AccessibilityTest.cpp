@@ -208,6 +208,12 @@ TEST_F(Accessibility, ControlsHaveTheNamesRolesAndStatesAScreenReaderAnnounces) 
 TEST_F(Accessibility, HighContrastPaletteRepaintsInTheDesktopsColoursAndBack) {
     QMainWindow* main = startShown();
     ASSERT_NE(main, nullptr);
+    // The window's activation gives a control the focus, and its focus mark;
+    // it may come after the window is on screen, so it is waited for before
+    // the first picture is taken.
+    main->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == main; }));
+    QApplication::processEvents();
     QWidget* client = main->centralWidget();
     const QImage before = client->grab().toImage();
     const QPoint corner(2, 2);
