@@ -88,8 +88,19 @@ for name in names:
             if step not in steps:
                 steps.append(step)
             times.setdefault((name, step), []).append(float(ms))
-# Steps in the order of the time they are reached, whichever program has them.
-steps.sort(key=lambda step: min(statistics.median(t) for (n, s), t in times.items() if s == step))
+# Steps in the order the starts reach them: a step only one program has
+# goes right after the step its trace has before it.
+steps = []
+for name in names:
+    path = work / f"{name}.1"
+    if not path.exists():
+        continue
+    previous = None
+    for line in path.read_text().splitlines():
+        step = line.split(None, 1)[1]
+        if step not in steps:
+            steps.insert(steps.index(previous) + 1 if previous in steps else len(steps) if previous else 0, step)
+        previous = step
 # Each step's own time: from the step the same start reached before it.
 own = {}
 for name in names:
