@@ -77,58 +77,39 @@ done
 python3 - "$work" "$runs" "${names[@]}" <<'PY'
 import statistics, sys, pathlib
 work, runs, names = pathlib.Path(sys.argv[1]), int(sys.argv[2]), sys.argv[3:]
-steps, times = [], {}
-for name in names:
-    for run in range(1, runs + 1):
-        path = work / f"{name}.{run}"
-        if not path.exists():
-            continue
-        for line in path.read_text().splitlines():
-            ms, step = line.split(None, 1)
-            if step not in steps:
-                steps.append(step)
-            times.setdefault((name, step), []).append(float(ms))
-# Steps in the order the starts reach them: a step only one program has
+# Every start's steps, each with its time since the process started and its
+# own time (since the step the same start reached before it). The steps are
+# listed in the order the starts reach them: a step only one program has
 # goes right after the step its trace has before it.
-steps = []
-for name in names:
-    path = work / f"{name}.1"
-    if not path.exists():
-        continue
-    previous = None
-    for line in path.read_text().splitlines():
-        step = line.split(None, 1)[1]
-        if step not in steps:
-            steps.insert(steps.index(previous) + 1 if previous in steps else len(steps) if previous else 0, step)
-        previous = step
-# Each step's own time: from the step the same start reached before it.
-own = {}
+steps, times, own = [], {}, {}
 for name in names:
     for run in range(1, runs + 1):
         path = work / f"{name}.{run}"
         if not path.exists():
             continue
-        previous = None
+        previous_step, previous_ms = None, None
         for line in path.read_text().splitlines():
             ms, step = line.split(None, 1)
-            if previous is not None:
-                own.setdefault((name, step), []).append(float(ms) - previous)
-            previous = float(ms)
-print(f"medians of {runs} starts, ms since the process started: median (min-max)")
-print(f"{'step':28}" + "".join(f"{n:>24}" for n in names))
-for step in steps:
-    cells = []
-    for name in names:
-        t = times.get((name, step))
-        cells.append(f"{statistics.median(t):.1f} ({min(t):.0f}-{max(t):.0f})" if t else "-")
-    print(f"{step:28}" + "".join(f"{c:>24}" for c in cells))
+            ms = float(ms)
+            if step not in steps:
+                at = steps.index(previous_step) + 1 if previous_step in steps else 0
+                steps.insert(at, step)
+            times.setdefault((name, step), []).append(ms)
+            if previous_ms is not None:
+                own.setdefault((name, step), []).append(ms - previous_ms)
+            previous_step, previous_ms = step, ms
+
+def table(title, values):
+    print(title)
+    print(f"{'step':28}" + "".join(f"{n:>24}" for n in names))
+    for step in steps:
+        cells = []
+        for name in names:
+            t = values.get((name, step))
+            cells.append(f"{statistics.median(t):.1f} ({min(t):.0f}-{max(t):.0f})" if t else "-")
+        print(f"{step:28}" + "".join(f"{c:>24}" for c in cells))
+
+table(f"medians of {runs} starts, ms since the process started: median (min-max)", times)
 print()
-print("the same starts, each step's own time: ms since the step before it, median (min-max)")
-print(f"{'step':28}" + "".join(f"{n:>24}" for n in names))
-for step in steps:
-    cells = []
-    for name in names:
-        t = own.get((name, step))
-        cells.append(f"{statistics.median(t):.1f} ({min(t):.0f}-{max(t):.0f})" if t else "-")
-    print(f"{step:28}" + "".join(f"{c:>24}" for c in cells))
+table("the same starts, each step's own time: ms since the step before it, median (min-max)", own)
 PY

@@ -29,13 +29,6 @@ namespace {
 
 class Accessibility : public ProgramFixture {
   protected:
-    QMainWindow* startShown() {
-        storeLaterRun();
-        QMainWindow* main = start();
-        EXPECT_TRUE(waitFor([&] { return onScreen(main); }));
-        return main;
-    }
-
     static std::string focusName() {
         QWidget* focus = QApplication::focusWidget();
         return focus == nullptr ? std::string() : focus->objectName().toStdString();

@@ -78,6 +78,13 @@ std::string ProgramFixture::autostartPath() const {
     return config_ / ("autostart/" + appName() + ".desktop");
 }
 
+QMainWindow* ProgramFixture::startShown() {
+    storeLaterRun();
+    QMainWindow* main = start();
+    EXPECT_TRUE(waitFor([&] { return onScreen(main); }));
+    return main;
+}
+
 void ProgramFixture::storeLaterRun(const std::string& extraLines) {
     std::filesystem::create_directories(config_ / appName());
     test::writeFile(settingsPath(),

@@ -33,6 +33,8 @@ class ProgramFixture : public testing::Test {
     // Makes and starts the program with those arguments; the main window once
     // it is on screen (or made, for a start that leaves it hidden).
     QMainWindow* start(const std::vector<std::string>& arguments = {});
+    // A later run's main window, waited for until it is on screen.
+    QMainWindow* startShown();
     [[nodiscard]] bool ended() const { return ended_; }
     [[nodiscard]] qt::Application& application() { return *application_; }
     [[nodiscard]] QMainWindow* window() const;

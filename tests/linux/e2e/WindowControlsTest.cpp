@@ -17,16 +17,7 @@
 namespace corvallo::e2e {
 namespace {
 
-class WindowControls : public ProgramFixture {
-  protected:
-    // A later run's main window, on screen.
-    QMainWindow* startShown() {
-        storeLaterRun();
-        QMainWindow* main = start();
-        EXPECT_TRUE(waitFor([&] { return onScreen(main); }));
-        return main;
-    }
-};
+class WindowControls : public ProgramFixture {};
 
 TEST_F(WindowControls, DonateOnTheMenuBarOpensTheDonatePageAtOnce) {
     QMainWindow* main = startShown();
