@@ -3,22 +3,25 @@
 #include <QWidget>
 #include <stdexcept>
 
+#include "linux/PngResource.h"
+
 namespace corvallo::qt {
 
 IconStoreWindow::IconStoreWindow() = default;
 IconStoreWindow::~IconStoreWindow() = default;
 
 // One icon for the whole program, made once; a QIcon is shared, not copied.
-// Each size is a picture of its own that is decoded when it is first drawn,
-// rather than all sizes of an .ico at every use. The sizes are those of
-// window decorations, task bars and notification areas; Qt scales the
-// nearest one for any other. Larger views (menus of applications, task
-// switchers) take the desktop's themed icon, which the package installs.
+// Each size is a small picture of its own (16 to 48 pixels), rather than all
+// sizes of an .ico at every use. The sizes are those of window decorations,
+// task bars and notification areas; Qt scales the nearest one for any other.
+// Larger views (menus of applications, task switchers) take the desktop's
+// themed icon, which the package installs.
 QIcon IconStoreWindow::programIcon() {
     static const QIcon icon = [] {
         QIcon sizes;
         for (const int size : {16, 22, 24, 32, 48}) {
-            sizes.addFile(QStringLiteral(":/icon/corvallo-%1.png").arg(size), QSize(size, size));
+            sizes.addPixmap(QPixmap::fromImage(
+                decodePngResource(QStringLiteral(":/icon/corvallo-%1.png").arg(size))));
         }
         return sizes;
     }();

@@ -1,9 +1,11 @@
 #include "linux/TipPixmaps.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <stdexcept>
 
 #include "core/model/TipCatalogue.h"
+#include "linux/PngResource.h"
 
 namespace corvallo::qt {
 
@@ -11,10 +13,19 @@ QPixmap tipPixmap(int tipIndex, QSize size, qreal devicePixelRatio) {
     if (tipIndex < 1 || tipIndex > kTipCount) {
         throw std::out_of_range("tip picture index");
     }
-    // QIcon finds tipNN@2x.png next to tipNN.png and uses it where the
-    // screen's scale asks for more pixels than the plain picture has.
-    const QIcon picture(QStringLiteral(":/tips/tip%1.png").arg(tipIndex, 2, 10, QLatin1Char('0')));
-    return picture.pixmap(size, devicePixelRatio);
+    const QString name = QStringLiteral(":/tips/tip%1").arg(tipIndex, 2, 10, QLatin1Char('0'));
+    // Only the picture that is drawn is decoded: the plain one, or the 2x
+    // one where the screens are scaled above 100 % and the plain one has
+    // fewer pixels than the size asks for on this screen. That is the choice
+    // QIcon makes between a picture and its @2x version, and the icon below
+    // scales the chosen one as it always has.
+    QImage picture = decodePngResource(name + QStringLiteral(".png"));
+    const QSize wanted = size * devicePixelRatio;
+    if (qGuiApp->devicePixelRatio() > 1.0 &&
+        picture.width() * picture.height() < wanted.width() * wanted.height()) {
+        picture = decodePngResource(name + QStringLiteral("@2x.png"));
+    }
+    return QIcon(QPixmap::fromImage(picture)).pixmap(size, devicePixelRatio);
 }
 
 }  // namespace corvallo::qt

@@ -5,13 +5,16 @@
 #include "core/model/ProgramName.h"
 #include "core/model/StartTraceLog.h"
 #include "linux/Application.h"
+#include "linux/FontConfigWarmUp.h"
 #include "linux/StartTraceFile.h"
 
 int main(int argc, char** argv) {
     corvallo::StartTraceLog trace(corvallo::qt::openStartTraceFile(),
                                   corvallo::qt::millisecondsSinceProcessStart);
     trace.reached("main");
+    corvallo::qt::FontConfigWarmUp fontConfiguration;
     QApplication application(argc, argv);
+    fontConfiguration.join();
     trace.reached("QApplication");
     QApplication::setApplicationName(QString::fromUtf8(corvallo::kAppTitle));
     QApplication::setDesktopFileName(QStringLiteral("corvallo"));

@@ -13,6 +13,7 @@ packages=(
   faketime                                               # a moved clock for the Windows program's fault tests
   librsvg2-bin imagemagick fonts-dejavu-core             # pictures and their check
   qt6-base-dev trayer                                    # the Linux program, a tray host for its tests
+  libfontconfig-dev libpng-dev                           # the Linux program reads fonts and pictures directly
   dbus-daemon xfce4-panel                                # a session bus and a StatusNotifierItem host
   weston qt6-wayland                                     # a Wayland compositor, Qt on Wayland
   libxcb1-dev                                            # the Linux benchmark's window watcher

@@ -76,6 +76,11 @@ if(MINGW)
   target_compile_options(Corvallo PRIVATE -ffunction-sections -fdata-sections)
   target_compile_options(corvallo_win32_ui PRIVATE -ffunction-sections -fdata-sections)
   target_link_options(Corvallo PRIVATE -s -Wl,--gc-sections)
+  # Sections start on page boundaries in the file as well as in memory, so
+  # the loader can map the file's pages as they are touched. With the default
+  # 512-byte alignment Wine reads the whole image, pictures included, into
+  # memory of the process at every start (about 0.4 MiB more working set).
+  target_link_options(Corvallo PRIVATE -Wl,--file-alignment,4096)
 endif()
 
 # build/windows/Corvallo.exe
