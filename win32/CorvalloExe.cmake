@@ -31,7 +31,7 @@ add_library(corvallo_win32_ui STATIC
   Win32TrayIcon.cpp)
 target_compile_definitions(corvallo_win32_ui PUBLIC ${CORVALLO_WINDOWS_VERSION})
 target_link_libraries(corvallo_win32_ui PUBLIC
-  corvallo_views corvallo_win32_adapters comctl32 uxtheme gdi32 user32 ole32 oleacc oleaut32)
+  corvallo_views corvallo_win32_adapters comctl32 uxtheme gdi32 user32 ole32 oleacc)
 
 add_executable(Corvallo WIN32
   main.cpp
@@ -67,7 +67,7 @@ find_path(CORVALLO_STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_F
 target_include_directories(Corvallo SYSTEM PRIVATE ${CORVALLO_STB_INCLUDE_DIR})
 target_link_libraries(Corvallo PRIVATE
   corvallo_core corvallo_win32_ui corvallo_win32_adapters
-  comctl32 ole32 oleacc oleaut32 uxtheme gdi32 user32)
+  comctl32 ole32 oleacc uxtheme gdi32 user32)
 if(MINGW)
   # wWinMain as the entry point; every library linked in, so that the program
   # needs no DLL beyond those of Windows.

@@ -19,7 +19,10 @@ namespace corvallo {
 //   zeros stay the user's.
 // - parse: VarDateFromStr with LOCALE_USER_DEFAULT, the lenient reading that
 //   also takes other usual forms of a date and a time of day after it (which
-//   is dropped).
+//   is dropped). A text in the locale's own numeric short date, as format
+//   writes it, is read by the program itself with the same result
+//   (readNumericDate), so that reading the stored dates at a start does not
+//   load the OLE Automation library.
 class Win32DateText final : public DateText {
   public:
     [[nodiscard]] std::string format(std::chrono::year_month_day date) const override;
