@@ -93,6 +93,12 @@ LRESULT MainWindow::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             onActivate(wParam);
             return 0;
+        case WM_SHOWWINDOW:
+            // Sent before the window is on screen, whichever way it is shown.
+            if (wParam != FALSE) {
+                showPendingPictures();
+            }
+            break;
         case WM_COMMAND:
             onCommand(wParam, lParam);
             return 0;
@@ -215,11 +221,9 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
     controls().applyDpi(dpi);
     SendMessageW(control(names::kTipPicture), STM_SETIMAGE, IMAGE_BITMAP, 0);
     SendMessageW(control(names::kSettingsPicture), STM_SETIMAGE, IMAGE_BITMAP, 0);
-    if (tipPicture_ != 0) {
-        attempt([&] { showPicture(names::kTipPicture, tipPicture_); });
-    }
-    if (settingsPicture_ != 0) {
-        attempt([&] { showPicture(names::kSettingsPicture, settingsPicture_); });
+    picturesPending_ = true;
+    if (IsWindowVisible(window()) != FALSE) {
+        showPendingPictures();
     }
 }
 

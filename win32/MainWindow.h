@@ -108,7 +108,9 @@ class MainWindow final : public MainView, public TrayIconHost, public LayoutWind
     void ensureCreated() const;
     void createMenus();
     void resizeForDpi(UINT dpi, POINT topLeft);
+    void setPicture(std::string_view box, int tipIndex);
     void showPicture(std::string_view box, int tipIndex);
+    void showPendingPictures();
     [[nodiscard]] TrayMenuChoice trayMenuChoiceOf(int commandId) const;
     [[nodiscard]] HWND control(std::string_view name) const;
     [[nodiscard]] HWND list(ListId id) const;
@@ -131,6 +133,8 @@ class MainWindow final : public MainView, public TrayIconHost, public LayoutWind
     int settingsPicture_ = 0;
     bool destroyed_ = false;
     bool minimizedWhileHidden_ = false;
+    // Pictures set while the window was hidden, not decoded yet.
+    bool picturesPending_ = false;
     // Set while the view itself changes a button, whose BN_CLICKED must not
     // reach the core as a click of the user.
     bool settingFromCode_ = false;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/app/Steps.h"
+#include "core/model/TipCatalogue.h"
 #include "core/ports/PlatformError.h"
 #include "core/views/ControlNames.h"
 #include "core/views/Routes.h"
@@ -169,13 +171,43 @@ void MainWindow::setStartupOption(StartupOption option) {
 }
 
 void MainWindow::setTipPicture(int tipIndex) {
-    showPicture(names::kTipPicture, tipIndex);
+    setPicture(names::kTipPicture, tipIndex);
     tipPicture_ = tipIndex;
 }
 
 void MainWindow::setSettingsPicture(int tipIndex) {
-    showPicture(names::kSettingsPicture, tipIndex);
+    setPicture(names::kSettingsPicture, tipIndex);
     settingsPicture_ = tipIndex;
+}
+
+// A hidden window's pictures are decoded when it is shown next
+// (showPendingPictures): a start sets them twice, a random tip's and then the
+// day's, before the window is on screen, and a start in the notification
+// area may not show them at all. An index outside the catalogue is refused at
+// once all the same.
+void MainWindow::setPicture(std::string_view box, int tipIndex) {
+    if (tipIndex < 1 || tipIndex > kTipCount) {
+        throw std::out_of_range("tip picture index");
+    }
+    ensureCreated();
+    if (IsWindowVisible(window()) != FALSE) {
+        showPicture(box, tipIndex);
+    } else {
+        picturesPending_ = true;
+    }
+}
+
+void MainWindow::showPendingPictures() {
+    if (!picturesPending_) {
+        return;
+    }
+    picturesPending_ = false;
+    if (tipPicture_ != 0) {
+        attempt([&] { showPicture(names::kTipPicture, tipPicture_); });
+    }
+    if (settingsPicture_ != 0) {
+        attempt([&] { showPicture(names::kSettingsPicture, settingsPicture_); });
+    }
 }
 
 // The picture box's size at the current DPI picks and scales the picture.
@@ -226,6 +258,8 @@ void MainWindow::bringPromotionToFront(Promotion label) {
 // A window that is hidden is minimized when it is shown next.
 void MainWindow::show() {
     ensureCreated();
+    // ShowWindow sends no WM_SHOWWINDOW when it shows a window minimized.
+    showPendingPictures();
     ShowWindow(window(), minimizedWhileHidden_ ? SW_SHOWMINIMIZED : SW_SHOW);
     minimizedWhileHidden_ = false;
 }

@@ -5,9 +5,11 @@
 
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <string_view>
 
 #include "Driver.h"
+#include "KeysAndScreen.h"
 #include "core/views/MainLayout.h"
 #include "win32/MenuCommands.h"
 
@@ -312,6 +314,22 @@ TEST_F(EndToEnd, LogOnStartWithTrayChoiceLeavesOnlyTheIcon) {
     EXPECT_TRUE(hiddenInTray(main));
     Sleep(1000);
     EXPECT_FALSE(IsWindowVisible(main));
+    // The day's picture, set while the window was hidden, is on screen with it.
+    ASSERT_TRUE(chooseFromTrayMenu(*program, trayCallbackWindow(main), kShowItem));
+    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(main) && !IsIconic(main); }));
+    HWND picture = layoutControl(main, layout::mainWindow(), "picCard");
+    const auto coloursShown = [&] {
+        RECT box{};
+        GetClientRect(picture, &box);
+        std::set<COLORREF> colours;
+        for (int x = 1; x < 5; ++x) {
+            for (int y = 1; y < 5; ++y) {
+                colours.insert(pixelAt(picture, {box.right * x / 5, box.bottom * y / 5}));
+            }
+        }
+        return colours.size();
+    };
+    EXPECT_TRUE(waitFor([&] { return coloursShown() >= 4; })) << "a blank picture box";
 }
 
 TEST_F(EndToEnd, TrayMenuShowBringsTheWindowBack) {
