@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Measures Corvallo.exe against the smallest Win32 window program, in the same
-# run and the same Wine prefix: file size; over RUNS starts, the programs
+# run and the same Wine prefix (and, for reference, against a window with one
+# push button in the look of the common controls version 6, "button": what
+# loading the common controls costs): file size; over RUNS starts, the programs
 # taking turns, the time until the first window is on screen, the processor
 # time used by then and the working set a second later, each as median (min-
 # max); then one more start of each, left idle for IDLE_SECONDS, and its
@@ -22,7 +24,8 @@ before=${3:-}
 bash tools/install-deps.sh
 bash tools/bench/machine.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target Corvallo corvallo_baseline corvallo_bench >/dev/null
+cmake --build --preset windows --target Corvallo corvallo_baseline corvallo_button_window \
+  corvallo_bench >/dev/null
 before_programs=()
 if [[ -n $before ]]; then
   before=$(realpath "$before")
@@ -46,14 +49,15 @@ done
 
 echo "== file size (bytes)"
 printf '%-10s %10s\n' baseline "$(stat -c %s "$build/bench/corvallo_baseline.exe")"
+printf '%-10s %10s\n' button "$(stat -c %s "$build/bench/corvallo_button_window.exe")"
 printf '%-10s %10s\n' Corvallo "$(stat -c %s "$build/Corvallo.exe")"
 if [[ -n $before ]]; then
   printf '%-10s %10s\n' before "$(stat -c %s "$before/build/windows/Corvallo.exe")"
 fi
 echo "== under Wine"
 bash tools/run/wine-run.sh --prefix "$prefix" "$build/bench/corvallo_bench.exe" "$runs" "$idle" \
-  "baseline=Z:$build/bench/corvallo_baseline.exe" "Corvallo=Z:$build/Corvallo.exe" \
-  "${before_programs[@]}"
+  "baseline=Z:$build/bench/corvallo_baseline.exe" "button=Z:$build/bench/corvallo_button_window.exe" \
+  "Corvallo=Z:$build/Corvallo.exe" "${before_programs[@]}"
 
 # The Linux program against the minimal Qt window program, in the same run.
 bash tools/benchmark-linux.sh "$runs" "$idle" "$before"
