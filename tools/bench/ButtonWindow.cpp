@@ -24,13 +24,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     windowClass.lpszClassName = L"ButtonWindow";
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"ButtonWindow", L"Button window", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 474, 488, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, L"ButtonWindow", L"Button window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 474, 488, nullptr, nullptr, instance, nullptr);
     HWND button = CreateWindowExW(0, L"BUTTON", L"One button", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
                                   16, 16, 120, 28, window, nullptr, instance, nullptr);
-    SendMessageW(button, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     ShowWindow(window, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
