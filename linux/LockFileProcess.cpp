@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "linux/XdgPaths.h"
 #include "core/ports/PlatformError.h"
+#include "linux/XdgPaths.h"
 
 namespace corvallo {
 

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <vector>
 
-#include "linux/FileErrors.h"
 #include "core/ports/PlatformError.h"
+#include "linux/FileErrors.h"
 
 namespace corvallo::xdg {
 

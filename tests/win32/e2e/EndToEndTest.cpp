@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <memory>
-#include <set>
 #include <string_view>
 
 #include "Driver.h"
@@ -318,18 +317,7 @@ TEST_F(EndToEnd, LogOnStartWithTrayChoiceLeavesOnlyTheIcon) {
     ASSERT_TRUE(chooseFromTrayMenu(*program, trayCallbackWindow(main), kShowItem));
     ASSERT_TRUE(waitFor([&] { return IsWindowVisible(main) && !IsIconic(main); }));
     HWND picture = layoutControl(main, layout::mainWindow(), "picCard");
-    const auto coloursShown = [&] {
-        RECT box{};
-        GetClientRect(picture, &box);
-        std::set<COLORREF> colours;
-        for (int x = 1; x < 5; ++x) {
-            for (int y = 1; y < 5; ++y) {
-                colours.insert(pixelAt(picture, {box.right * x / 5, box.bottom * y / 5}));
-            }
-        }
-        return colours.size();
-    };
-    EXPECT_TRUE(waitFor([&] { return coloursShown() >= 4; })) << "a blank picture box";
+    EXPECT_TRUE(waitFor([&] { return coloursOnScreen(picture) >= 4; })) << "a blank picture box";
 }
 
 TEST_F(EndToEnd, TrayMenuShowBringsTheWindowBack) {

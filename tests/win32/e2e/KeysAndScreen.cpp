@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -96,6 +97,18 @@ COLORREF pixelAt(HWND window, POINT client) {
     const COLORREF colour = GetPixel(screen, client.x, client.y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+std::size_t coloursOnScreen(HWND window) {
+    RECT box{};
+    GetClientRect(window, &box);
+    std::set<COLORREF> colours;
+    for (int x = 1; x < 5; ++x) {
+        for (int y = 1; y < 5; ++y) {
+            colours.insert(pixelAt(window, {box.right * x / 5, box.bottom * y / 5}));
+        }
+    }
+    return colours.size();
 }
 
 namespace {

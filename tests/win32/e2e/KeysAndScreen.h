@@ -5,6 +5,7 @@
 // name and role, pixels and screenshots.
 #include <windows.h>
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 
@@ -32,6 +33,9 @@ struct AccessibleInfo {
 
 // The colour of one pixel of the screen, at a point of `window`'s client area.
 [[nodiscard]] COLORREF pixelAt(HWND window, POINT client);
+// How many different colours 16 points spread over `window`'s client area
+// show on the screen: 1 for a blank box, more for a picture.
+[[nodiscard]] std::size_t coloursOnScreen(HWND window);
 
 // Saves the screen area of a window as a 24-bit BMP file, or a PNG file
 // when the path ends in ".png".
