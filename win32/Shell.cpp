@@ -1,26 +1,19 @@
 #include "win32/Shell.h"
 
 #include "win32/Apartment.h"
+#include "win32/SystemLibrary.h"
 
 namespace corvallo::win32::shell {
 namespace {
 
-// Loaded once and kept until the process ends, as an import would be.
-HMODULE library() {
-    static const HMODULE loaded =
-        LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+const SystemLibrary& library() {
+    static const SystemLibrary loaded(L"shell32.dll");
     return loaded;
 }
 
 template <class Function>
 Function* function(const char* name) {
-    HMODULE module = library();
-    if (module == nullptr) {
-        return nullptr;
-    }
-    // GetProcAddress returns a generic function pointer; the cast through
-    // void* keeps compilers from warning about the cast between function types.
-    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return library().function<Function>(name);
 }
 
 }  // namespace
