@@ -61,28 +61,6 @@ double cpuMs(pid_t pid) {
     return 1000.0 * ticks / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-// Run time of all the process's threads so far, from the scheduler's own
-// count in nanoseconds (/proc/<pid>/task/<tid>/schedstat, first field). An
-// idle program wakes for well under a tick at a time, and /proc/<pid>/stat
-// charges a whole 10 ms tick to whichever process runs when the tick falls,
-// so over a minute it reads 0, 10 or 20 ms for the same work. Falls back to
-// the ticks when the kernel keeps no such count.
-double runTimeMs(pid_t pid) {
-    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
-    std::error_code error;
-    double nanoseconds = 0;
-    bool counted = false;
-    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
-        std::ifstream schedstat(task.path() / "schedstat");
-        double onCpu = 0;
-        if (schedstat >> onCpu) {
-            nanoseconds += onCpu;
-            counted = true;
-        }
-    }
-    return counted ? nanoseconds / 1e6 : cpuMs(pid);
-}
-
 double residentKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);) {
@@ -277,7 +255,7 @@ int main(int argc, char** argv) {
         // reading, keeps the period IDLE_SECONDS long.
         std::this_thread::sleep_until(begin + std::chrono::seconds(second));
         for (std::size_t p = 0; p < programs.size(); ++p) {
-            programs[p].idle.push_back({nowMs(), runTimeMs(idle[p].pid)});
+            programs[p].idle.push_back({nowMs(), cpuMs(idle[p].pid)});
         }
     }
     for (const Started& running : idle) {
