@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace corvallo::qt {
@@ -14,5 +15,9 @@ namespace corvallo::qt {
 // start spent on pictures the program never shows. Throws std::runtime_error
 // when the resource is missing or is not a PNG picture.
 [[nodiscard]] QImage decodePngResource(const QString& path);
+
+// The size in pixels of such a picture, read from its header alone; throws
+// as decodePngResource does.
+[[nodiscard]] QSize pngResourceSize(const QString& path);
 
 }  // namespace corvallo::qt

@@ -19,12 +19,11 @@ QPixmap tipPixmap(int tipIndex, QSize size, qreal devicePixelRatio) {
     // fewer pixels than the size asks for on this screen. That is the choice
     // QIcon makes between a picture and its @2x version, and the icon below
     // scales the chosen one as it always has.
-    QImage picture = decodePngResource(name + QStringLiteral(".png"));
-    const QSize wanted = size * devicePixelRatio;
-    if (qGuiApp->devicePixelRatio() > 1.0 &&
-        picture.width() * picture.height() < wanted.width() * wanted.height()) {
-        picture = decodePngResource(name + QStringLiteral("@2x.png"));
-    }
+    const QString plain = name + QStringLiteral(".png");
+    const auto area = [](QSize pixels) { return pixels.width() * pixels.height(); };
+    const bool twice = qGuiApp->devicePixelRatio() > 1.0 &&
+                       area(pngResourceSize(plain)) < area(size * devicePixelRatio);
+    const QImage picture = decodePngResource(twice ? name + QStringLiteral("@2x.png") : plain);
     return QIcon(QPixmap::fromImage(picture)).pixmap(size, devicePixelRatio);
 }
 
